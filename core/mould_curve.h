@@ -14,6 +14,8 @@ namespace lens {
 struct MouldCurveResult {
     std::string gbaseText;
     std::string gcrossText;
+
+    bool operator==(const MouldCurveResult&) const = default;
 };
 
 // `systomSelected`: the front curve is stated at the tool constant 530 rather than at 498.

@@ -15,6 +15,8 @@ struct SurfaceCurveResult {
     std::array<std::string, 7> curveTexts;
     // The "PC" curve re-expressed at the reference constant 498, always with its decimals.
     std::string measuredFrontCurve;
+
+    bool operator==(const SurfaceCurveResult&) const = default;
 };
 
 // NotANumber for a non-numeric sag, DivisionByZero for a sag of 0, Overflow when a step leaves

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the AppStream metainfo, and checks that the metainfo's newest
+# release is the version being built and that the raster icon has the size of its hicolor folder.
+# Usage: validate_metadata.sh PACKAGING_DIR PROJECT_VERSION
+set -euo pipefail
+dir=$1 version=$2
+id=org.lenscalc.LensCalculator
+
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+desktop-file-validate "$dir/$id.desktop"
+appstreamcli validate --no-net --strict "$dir/$id.metainfo.xml"
+
+newest=$(grep -o -m1 '<release version="[^"]*"' "$dir/$id.metainfo.xml" | cut -d'"' -f2)
+[ "$newest" = "$version" ] || { echo "FAIL: newest metainfo release is $newest, the project is $version"; exit 1; }
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+size=$(od -An -tu1 -j16 -N8 "$dir/$id.png" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}')
+[ "$size" = 256x256 ] || { echo "FAIL: $id.png is $size, its folder is 256x256"; exit 1; }
+
+echo "desktop entry, metainfo and icon are valid"
