@@ -27,6 +27,7 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Event = std::unique_ptr<xcb_generic_event_t, decltype(&std::free)>;
 
 constexpr double timeBudget = 1.15;   // times the floor's median start-up
 constexpr double memoryBudgetMb = 5;  // above the floor's median peak
@@ -97,8 +98,6 @@ public:
     }
 
 private:
-    using Event = std::unique_ptr<xcb_generic_event_t, decltype(&std::free)>;
-
     xcb_atom_t atom(const char* name)
     {
         std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
