@@ -81,37 +81,54 @@ double readSignedDecimal(std::string_view number)
     return negative ? -magnitude : magnitude;
 }
 
-// Digits of `x` at 15 significant digits and the decimal exponent of the first one.
+// |x| at 15 significant digits: the digits up to the last non-zero one, and the decimal
+// exponent of the first.
 struct SignificantDigits {
-    bool negative;
-    std::string digits;  // exactly 15 digits, the first non-zero unless x is 0
+    std::array<char, 17> storage;
+    std::size_t count;
     int exponent;
+
+    std::string_view digits() const { return {storage.data(), count}; }
 };
 
-SignificantDigits significantDigits(double x)
+// Reads to_chars' scientific form "d[.ddd]e[+-]XX".
+SignificantDigits fromScientific(std::string_view text)
 {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), result.ptr);  // d.ddddddddddddddde[+-]XX
-    SignificantDigits out{std::signbit(x) && x != 0, {}, 0};
-    out.digits.reserve(15);
-    out.digits += text[0];
-    out.digits += text.substr(2, 14);
-    const auto exponentText = text.substr(text.find('e') + 1);
-    const bool negativeExponent = exponentText.front() == '-';
-    std::from_chars(exponentText.data() + 1, exponentText.data() + exponentText.size(), out.exponent);
-    if (negativeExponent) out.exponent = -out.exponent;
+    SignificantDigits out{{}, 0, 0};
+    const auto exponentMark = text.find('e');
+    for (const char c : text.substr(0, exponentMark)) {
+        if (c != '.') out.storage[out.count++] = c;
+    }
+    while (out.count > 1 && out.storage[out.count - 1] == '0') --out.count;
+    const auto exponentText = text.substr(exponentMark + 2);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), out.exponent);
+    if (text[exponentMark + 1] == '-') out.exponent = -out.exponent;
     return out;
 }
 
-std::string withoutTrailingZeros(std::string digits)
+SignificantDigits significantDigits(double x)
 {
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    return digits;
+    constexpr int maxDigits = 15;
+    const double size = std::fabs(x);
+    std::array<char, 32> buffer{};
+    auto* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size, std::chars_format::scientific).ptr;
+    // For a normal double, the shortest text that reads back as it is, when it has at most 15
+    // digits, also the double rounded to 15 digits: two 15-digit decimals lie too far apart to
+    // read back as one double. Subnormals are too coarse for that.
+    const auto shortest = fromScientific(std::string_view(buffer.data(), end));
+    if (shortest.count <= maxDigits && size >= std::numeric_limits<double>::min()) return shortest;
+    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size, std::chars_format::scientific,
+                        maxDigits - 1).ptr;
+    return fromScientific(std::string_view(buffer.data(), end));
 }
 
-// Adds one to a string of decimal digits.
+std::string nonFiniteText(double x)
+{
+    if (std::isnan(x)) return "nan";
+    return x < 0 ? "-inf" : "inf";
+}
+
+// Adds one to a string of decimal digits; the empty string counts as 0.
 void incrementDigits(std::string& digits)
 {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -243,51 +260,65 @@ double roundTo2(double x)
 
 std::string numberText(double x)
 {
-    if (std::isnan(x)) return "nan";
-    if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+    if (!std::isfinite(x)) return nonFiniteText(x);
     if (x == 0) return "0";
-    const auto [negative, allDigits, exponent] = significantDigits(x);
-    const std::string digits = withoutTrailingZeros(allDigits);
-    std::string text = negative ? "-" : "";
+    const auto significant = significantDigits(x);
+    const std::string_view digits = significant.digits();
+    const int exponent = significant.exponent;
+    std::array<char, 32> text{};  // the longest is "-d.ddddddddddddddE+308"
+    char* out = text.data();
+    if (x < 0) *out++ = '-';
     if (exponent < -4 || exponent > 14) {
-        text += digits.front();
-        if (digits.size() > 1) text += '.' + digits.substr(1);
-        text += exponent < 0 ? "E-" : "E+";
-        const int size = std::abs(exponent);
-        if (size < 10) text += '0';
-        text += std::to_string(size);
+        *out++ = digits.front();
+        if (digits.size() > 1) {
+            *out++ = '.';
+            out = std::ranges::copy(digits.substr(1), out).out;
+        }
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        if (std::abs(exponent) < 10) *out++ = '0';
+        out = std::to_chars(out, text.data() + text.size(), std::abs(exponent)).ptr;
     } else if (exponent < 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::ranges::copy(digits, out).out;
     } else {
-        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= wholeDigits) {
-            text += digits + std::string(wholeDigits - digits.size(), '0');
-        } else {
-            text += digits.substr(0, wholeDigits) + '.' + digits.substr(wholeDigits);
+        const auto wholeCount = static_cast<std::size_t>(exponent) + 1;
+        const auto shown = std::min(wholeCount, digits.size());
+        out = std::ranges::copy(digits.substr(0, shown), out).out;
+        out = std::fill_n(out, wholeCount - shown, '0');
+        if (digits.size() > wholeCount) {
+            *out++ = '.';
+            out = std::ranges::copy(digits.substr(wholeCount), out).out;
         }
     }
-    return text;
+    return {text.data(), out};
 }
 
 std::string wholeNumberText(double x)
 {
-    if (!std::isfinite(x)) return numberText(x);
+    if (!std::isfinite(x)) return nonFiniteText(x);
     if (x == 0) return "0";
-    const auto [negative, digits, exponent] = significantDigits(x);
-    // The first digit after the point decides; the value has no more digits than these 15.
+    const auto significant = significantDigits(x);
+    const std::string_view digits = significant.digits();
+    const int exponent = significant.exponent;
+    // The value has no digits beyond these, so the first one after the point decides the rounding.
     std::string whole;
     char firstDropped = '0';
     if (exponent >= 0) {
-        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-        whole = digits.substr(0, wholeDigits) + std::string(wholeDigits - std::min(wholeDigits, digits.size()), '0');
-        if (wholeDigits < digits.size()) firstDropped = digits[wholeDigits];
+        const auto wholeCount = static_cast<std::size_t>(exponent) + 1;
+        const auto shown = std::min(wholeCount, digits.size());
+        whole.assign(digits.substr(0, shown));
+        whole.append(wholeCount - shown, '0');
+        if (digits.size() > wholeCount) firstDropped = digits[wholeCount];
     } else if (exponent == -1) {
         firstDropped = digits.front();
     }
-    if (whole.empty()) whole = "0";
     if (firstDropped >= '5') incrementDigits(whole);
-    if (whole == "0") return whole;
-    return negative ? '-' + whole : whole;
+    if (whole.empty()) return "0";
+    if (x < 0) whole.insert(whole.begin(), '-');
+    return whole;
 }
 
 }  // namespace lens
