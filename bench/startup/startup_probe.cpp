@@ -1,7 +1,7 @@
 // Measures how fast a program shows its window, against a floor program, on the X display of $DISPLAY.
 // Each run starts the program, takes the wall time until its first top-level window is mapped, lets it
 // settle and paint, closes the window as a window manager would and takes the peak resident memory
-// from the ended process. The two programs take turns, the first of each pair alternating, so that
+// and the processor time of the whole run (painting included) from the ended process. The two programs take turns, the first of each pair alternating, so that
 // drift of the machine falls on both alike. Prints the medians and exits 1 when over budget.
 // Usage: startup_probe RUNS FLOOR_PROGRAM PROGRAM
 #include <xcb/xcb.h>
@@ -36,8 +36,14 @@ constexpr auto settleTime = std::chrono::milliseconds(500);
 
 struct Sample {
     double startMs;
+    double cpuMs;
     double peakMb;
 };
+
+double milliseconds(timeval time)
+{
+    return time.tv_sec * 1e3 + time.tv_usec / 1e3;
+}
 
 class Display {
 public:
@@ -137,7 +143,8 @@ Sample measure(Display& display, const char* program)
     wait4(pid, &status, 0, &usage);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(std::string(program) + " did not exit cleanly when its window was closed");
-    return {std::chrono::duration<double, std::milli>(mapped - start).count(), usage.ru_maxrss / 1024.0};
+    return {std::chrono::duration<double, std::milli>(mapped - start).count(),
+            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), usage.ru_maxrss / 1024.0};
 }
 
 double median(std::vector<double> values)
@@ -149,12 +156,13 @@ double median(std::vector<double> values)
 
 Sample medians(const std::vector<Sample>& samples)
 {
-    std::vector<double> start, peak;
+    std::vector<double> start, cpu, peak;
     for (const auto& sample : samples) {
         start.push_back(sample.startMs);
+        cpu.push_back(sample.cpuMs);
         peak.push_back(sample.peakMb);
     }
-    return {median(start), median(peak)};
+    return {median(start), median(cpu), median(peak)};
 }
 
 } // namespace
@@ -181,10 +189,11 @@ int main(int argc, char* argv[])
         const Sample f = medians(floor), p = medians(program);
         const double ratio = p.startMs / f.startMs;
         const double extraMb = p.peakMb - f.peakMb;
-        std::printf("medians of %d runs    start-up to mapped   peak memory\n", runs);
-        std::printf("floor                 %8.1f ms         %6.1f MB\n", f.startMs, f.peakMb);
-        std::printf("program               %8.1f ms         %6.1f MB\n", p.startMs, p.peakMb);
-        std::printf("program / floor       %8.2fx            %+6.1f MB\n", ratio, extraMb);
+        std::printf("medians of %d runs    start-up to mapped   peak memory   processor time\n", runs);
+        std::printf("floor                 %8.1f ms         %6.1f MB     %8.1f ms\n", f.startMs, f.peakMb, f.cpuMs);
+        std::printf("program               %8.1f ms         %6.1f MB     %8.1f ms\n", p.startMs, p.peakMb, p.cpuMs);
+        std::printf("program / floor       %8.2fx            %+6.1f MB     %8.2fx\n", ratio, extraMb,
+                    p.cpuMs / f.cpuMs);
         const bool within = ratio <= timeBudget && extraMb <= memoryBudgetMb;
         std::printf("budget (%.2fx, +%.0f MB): %s\n", timeBudget, memoryBudgetMb, within ? "met" : "exceeded");
         return within ? 0 : 1;
