@@ -6,7 +6,8 @@ program=$1
 
 if [[ ${2-} != --on-display ]]; then
     command -v xvfb-run >/dev/null || { echo "xvfb-run is missing"; exit 77; }
-    exec xvfb-run -a "$0" "$program" --on-display
+    # -noreset: Xvfb otherwise resets when a client disconnects and refuses the next one meanwhile.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$program" --on-display
 fi
 
 wait_for() {  # wait_for SECONDS COMMAND...: true once COMMAND succeeds

@@ -70,8 +70,10 @@ void WindowDriver::answerBox()
     }
     const bool wellFormed = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
                             && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+    beforeAnswer();
     answered_ << (wellFormed ? box->text() : "malformed: " + box->text());
     QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+    window_.activateWindow();  // as a window manager does when a transient window closes
 }
 
 void WindowDriver::settle()

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class WindowDriver {
 public:
     WindowDriver();
@@ -27,6 +29,9 @@ public:
     // The texts of the boxes answered since the last call, once the window is active again. A box
     // not titled "Lens Calculator", with an icon or with other than one OK button, is marked "malformed".
     QStringList messages();
+
+    // Runs while each box is open, before it is answered.
+    std::function<void()> beforeAnswer = [] {};
 
 private:
     void answerBox();
