@@ -30,6 +30,7 @@ struct Control {
     double points;  // size of the bold "宋体" face
     unsigned look;
     const char* namedBy;  // for a field without caption: the control whose caption names it
+    const char* description = "";  // what a screen reader adds to the name: the quantity and its unit
 };
 
 constexpr double windowPoints = 15;
@@ -41,38 +42,48 @@ constexpr int clientHeight = 6465;
 constexpr Control controls[] = {
     {"Frame1", Kind::Frame, "", "Curve Calculate", 120, 120, 2295, 4455, 2, 12, Plain, ""},
     {"Frame2", Kind::Frame, "", "Mould Calculate", 2640, 120, 4695, 4455, 15, 12, Plain, ""},
-    {"Text1", Kind::TextBox, "", "Vector Hight", 480, 480, 1665, 400, 0, 12, Plain, ""},
+    {"Text1", Kind::TextBox, "", "Vector Hight", 480, 480, 1665, 400, 0, 12, Plain, "", "Sag height, in mm"},
     {"Command1", Kind::Button, "", "Calc", 720, 960, 1125, 375, 1, windowPoints, Plain, ""},
     {"Frame4", Kind::Frame, "", "Glass Diameter Calculate", 120, 4800, 7215, 1455, 40, windowPoints, Plain, ""},
 
     {"Label2", Kind::Label, "Frame1", "CR39", 360, 1365, 705, 405, 4, windowPoints, Plain, ""},
-    {"Label9", Kind::Label, "Frame1", "", 1320, 1365, 705, 405, 9, windowPoints, Bordered, "Label2"},
+    {"Label9", Kind::Label, "Frame1", "", 1320, 1365, 705, 405, 9, windowPoints, Bordered, "Label2",
+     "Curve, in dioptres"},
     {"Label3", Kind::Label, "Frame1", "PC", 360, 1755, 705, 405, 5, windowPoints, Plain, ""},
-    {"Label10", Kind::Label, "Frame1", "", 1320, 1770, 705, 405, 10, windowPoints, Bordered, "Label3"},
+    {"Label10", Kind::Label, "Frame1", "", 1320, 1770, 705, 405, 10, windowPoints, Bordered, "Label3",
+     "Curve, in dioptres"},
     {"Label4", Kind::Label, "Frame1", "1.56", 360, 2160, 705, 405, 6, windowPoints, Plain, ""},
-    {"Label11", Kind::Label, "Frame1", "", 1320, 2190, 705, 405, 11, windowPoints, Bordered, "Label4"},
+    {"Label11", Kind::Label, "Frame1", "", 1320, 2190, 705, 405, 11, windowPoints, Bordered, "Label4",
+     "Curve, in dioptres"},
     {"Label5", Kind::Label, "Frame1", "1.61", 360, 2565, 705, 405, 7, windowPoints, Plain, ""},
-    {"Label12", Kind::Label, "Frame1", "", 1320, 2595, 705, 405, 12, windowPoints, Bordered, "Label5"},
+    {"Label12", Kind::Label, "Frame1", "", 1320, 2595, 705, 405, 12, windowPoints, Bordered, "Label5",
+     "Curve, in dioptres"},
     {"Label6", Kind::Label, "Frame1", "1.67", 360, 2955, 705, 405, 8, windowPoints, Plain, ""},
-    {"Label13", Kind::Label, "Frame1", "", 1320, 3000, 705, 405, 13, windowPoints, Bordered, "Label6"},
+    {"Label13", Kind::Label, "Frame1", "", 1320, 3000, 705, 405, 13, windowPoints, Bordered, "Label6",
+     "Curve, in dioptres"},
     {"Label1", Kind::Label, "Frame1", "1.74", 360, 3480, 705, 405, 3, windowPoints, Plain, ""},
-    {"Label14", Kind::Label, "Frame1", "", 1320, 3480, 705, 405, 14, windowPoints, Bordered, "Label1"},
+    {"Label14", Kind::Label, "Frame1", "", 1320, 3480, 705, 405, 14, windowPoints, Bordered, "Label1",
+     "Curve, in dioptres"},
     {"Label15", Kind::Label, "Frame1", "TRVX", 360, 3960, 735, 375, 38, windowPoints, Plain, ""},
-    {"Label23", Kind::Label, "Frame1", "", 1320, 3960, 705, 405, 39, windowPoints, Bordered, "Label15"},
+    {"Label23", Kind::Label, "Frame1", "", 1320, 3960, 705, 405, 39, windowPoints, Bordered, "Label15",
+     "Curve, in dioptres"},
 
     {"Frame3", Kind::Frame, "Frame2", "Index", 120, 360, 1335, 3975, 30, windowPoints, Plain, ""},
     {"Label16", Kind::Label, "Frame2", "Sphere", 1680, 360, 1095, 375, 16, windowPoints, Plain, ""},
     {"Label17", Kind::Label, "Frame2", "Cylinder", 3240, 360, 1335, 375, 17, windowPoints, Plain, ""},
-    {"Text2", Kind::TextBox, "Frame2", "", 1800, 840, 800, 400, 18, 12, Plain, "Label16"},
-    {"Text3", Kind::TextBox, "Frame2", "", 3480, 840, 800, 400, 19, 12, Plain, "Label17"},
+    {"Text2", Kind::TextBox, "Frame2", "", 1800, 840, 800, 400, 18, 12, Plain, "Label16", "Sphere power, in dioptres"},
+    {"Text3", Kind::TextBox, "Frame2", "", 3480, 840, 800, 400, 19, 12, Plain, "Label17",
+     "Cylinder power, in dioptres"},
     {"Label18", Kind::Label, "Frame2", "Front Curve", 3480, 1320, 975, 615, 29, windowPoints, Plain, ""},
     {"Option7", Kind::Option, "Frame2", "Systom", 1680, 1560, 1600, 300, 20, 12, Plain, ""},
     {"Option8", Kind::Option, "Frame2", "Measure", 1680, 1920, 1600, 300, 21, windowPoints, Plain, ""},
-    {"Text4", Kind::TextBox, "Frame2", "", 3480, 2040, 800, 400, 22, 12, Plain, "Label18"},
+    {"Text4", Kind::TextBox, "Frame2", "", 3480, 2040, 800, 400, 22, 12, Plain, "Label18", "Front curve, in dioptres"},
     {"Label19", Kind::Label, "Frame2", "GBASE", 1800, 2520, 1095, 375, 25, windowPoints, Plain, ""},
     {"Label20", Kind::Label, "Frame2", "GCROSS", 3360, 2520, 1095, 375, 26, windowPoints, Plain, ""},
-    {"Label21", Kind::Label, "Frame2", "", 1800, 3000, 795, 375, 27, windowPoints, Bordered, "Label19"},
-    {"Label22", Kind::Label, "Frame2", "", 3480, 3000, 795, 375, 28, windowPoints, Bordered, "Label20"},
+    {"Label21", Kind::Label, "Frame2", "", 1800, 3000, 795, 375, 27, windowPoints, Bordered, "Label19",
+     "Mould base curve, in dioptres"},
+    {"Label22", Kind::Label, "Frame2", "", 3480, 3000, 795, 375, 28, windowPoints, Bordered, "Label20",
+     "Mould cross curve, in dioptres"},
     {"Command2", Kind::Button, "Frame2", "Calc", 1680, 3600, 1035, 400, 23, windowPoints, Plain, ""},
     {"Command3", Kind::Button, "Frame2", "Clear", 3360, 3600, 1035, 400, 24, windowPoints, Plain, ""},
 
@@ -91,11 +102,12 @@ constexpr Control controls[] = {
     {"Label25", Kind::Label, "Frame4", "Diameter", 3600, 480, 1095, 405, 50, 12, Plain, ""},
     {"Command4", Kind::Button, "Frame4", "Calc", 4920, 480, 975, 735, 48, windowPoints, Plain, ""},
     {"Command5", Kind::Button, "Frame4", "Clear", 6120, 480, 975, 735, 49, windowPoints, Plain, ""},
-    {"Text5", Kind::TextBox, "Frame4", "", 120, 840, 700, 405, 44, 12, Plain, "Label7"},
-    {"Text6", Kind::TextBox, "Frame4", "", 960, 840, 700, 405, 45, 12, Plain, "Label8"},
-    {"Text7", Kind::TextBox, "Frame4", "", 1800, 840, 700, 405, 46, 12, Plain, "Label24"},
-    {"Text8", Kind::TextBox, "Frame4", "", 2640, 840, 735, 420, 47, 12, Plain, "Label27"},
-    {"Label26", Kind::Label, "Frame4", "", 3600, 840, 1065, 405, 51, windowPoints, Bordered, "Label25"},
+    {"Text5", Kind::TextBox, "Frame4", "", 120, 840, 700, 405, 44, 12, Plain, "Label7", "Pupillary distance, in mm"},
+    {"Text6", Kind::TextBox, "Frame4", "", 960, 840, 700, 405, 45, 12, Plain, "Label8", "Frame box width, in mm"},
+    {"Text7", Kind::TextBox, "Frame4", "", 1800, 840, 700, 405, 46, 12, Plain, "Label24", "Frame bridge width, in mm"},
+    {"Text8", Kind::TextBox, "Frame4", "", 2640, 840, 735, 420, 47, 12, Plain, "Label27", "Effective diameter, in mm"},
+    {"Label26", Kind::Label, "Frame4", "", 3600, 840, 1065, 405, 51, windowPoints, Bordered, "Label25",
+     "Glass diameter, in mm"},
 };
 
 int pixels(int twips)
@@ -171,6 +183,7 @@ QList<QWidget*> buildControls(QWidget* window)
         widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
         widget->setFont(songFont(c.points));
         widget->setAccessibleName(*c.namedBy ? captionOf(c.namedBy) : QString::fromUtf8(c.caption));
+        widget->setAccessibleDescription(QString::fromUtf8(c.description));
         if (auto* option = qobject_cast<QRadioButton*>(widget))
             joinGroup(option, parent, groups, window);
         if (widget->focusPolicy() != Qt::NoFocus)
