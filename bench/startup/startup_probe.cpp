@@ -1,8 +1,9 @@
 // Measures how fast a program shows its window, against a floor program, on the X display of $DISPLAY.
 // Each run starts the program, takes the wall time until its first top-level window is mapped, lets it
 // settle and paint, closes the window as a window manager would and takes the peak resident memory
-// and the processor time of the whole run (painting included) from the ended process. The two programs take turns, the first of each pair alternating, so that
-// drift of the machine falls on both alike. Prints the medians and exits 1 when over budget.
+// and the processor time of the whole run (painting included) from the ended process. The two
+// programs take turns, the first of each pair alternating, so that drift of the machine falls on both
+// alike. Prints the medians and exits 1 when over budget.
 // Usage: startup_probe RUNS FLOOR_PROGRAM PROGRAM
 #include <xcb/xcb.h>
 
