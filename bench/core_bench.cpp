@@ -3,82 +3,34 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+#include <functional>
+#include <utility>
 
-void isNumericText(benchmark::State& state)
+int main(int argc, char** argv)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(lens::isNumericText(" -4.25 "));
-}
-BENCHMARK(isNumericText);
-
-void strictNumber(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(lens::strictNumber(" -4.25 "));
-}
-BENCHMARK(strictNumber);
-
-void leadingNumber(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(lens::leadingNumber("52.5mm"));
-}
-BENCHMARK(leadingNumber);
-
-void roundTo2(benchmark::State& state)
-{
-    double x = 12.170731707317073;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(x);
-        benchmark::DoNotOptimize(lens::roundTo2(x));
+    // Values pass through DoNotOptimize so that the compiler cannot fold the calls away.
+    double curve = 12.170731707317073;
+    double negative = -13.52;
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"isNumericText", [] { benchmark::DoNotOptimize(lens::isNumericText(" -4.25 ")); }},
+        {"strictNumber", [] { benchmark::DoNotOptimize(lens::strictNumber(" -4.25 ")); }},
+        {"leadingNumber", [] { benchmark::DoNotOptimize(lens::leadingNumber("52.5mm")); }},
+        {"roundTo2", [&] { benchmark::DoNotOptimize(curve); benchmark::DoNotOptimize(lens::roundTo2(curve)); }},
+        {"numberText", [&] { benchmark::DoNotOptimize(curve); benchmark::DoNotOptimize(lens::numberText(curve)); }},
+        {"wholeNumberText",
+         [&] { benchmark::DoNotOptimize(negative); benchmark::DoNotOptimize(lens::wholeNumberText(negative)); }},
+        {"computeSurfaceCurve", [] { benchmark::DoNotOptimize(lens::computeSurfaceCurve("5")); }},
+        {"computeMouldCurves",
+         [] { benchmark::DoNotOptimize(lens::computeMouldCurves(true, lens::LensMaterial::Cr39, "-2", "-1", "6")); }},
+        {"computeGlassDiameter", [] { benchmark::DoNotOptimize(lens::computeGlassDiameter("62", "52", "18", "56")); }},
+        {"checkEntry", [] { benchmark::DoNotOptimize(lens::checkEntry(lens::EntryField::Ed, "", "52")); }},
+    };
+    for (const auto& [name, operation] : operations) {
+        benchmark::RegisterBenchmark(name, [&operation](benchmark::State& state) {
+            for (auto _ : state) operation();
+        });
     }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
 }
-BENCHMARK(roundTo2);
-
-void numberText(benchmark::State& state)
-{
-    double x = 12.17;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(x);
-        benchmark::DoNotOptimize(lens::numberText(x));
-    }
-}
-BENCHMARK(numberText);
-
-void wholeNumberText(benchmark::State& state)
-{
-    double x = -13.52;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(x);
-        benchmark::DoNotOptimize(lens::wholeNumberText(x));
-    }
-}
-BENCHMARK(wholeNumberText);
-
-void computeSurfaceCurve(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(lens::computeSurfaceCurve("5"));
-}
-BENCHMARK(computeSurfaceCurve);
-
-void computeMouldCurves(benchmark::State& state)
-{
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(lens::computeMouldCurves(true, lens::LensMaterial::Cr39, "-2", "-1", "6"));
-    }
-}
-BENCHMARK(computeMouldCurves);
-
-void computeGlassDiameter(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(lens::computeGlassDiameter("62", "52", "18", "56"));
-}
-BENCHMARK(computeGlassDiameter);
-
-void checkEntry(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(lens::checkEntry(lens::EntryField::Ed, "", "52"));
-}
-BENCHMARK(checkEntry);
-
-}  // namespace
-
-BENCHMARK_MAIN();
