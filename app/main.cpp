@@ -6,6 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry (and so its icon) where Wayland matches them by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lenscalc.LensCalculator"));
     lens::MainWindow window;
     window.show();
     return app.exec();
