@@ -135,11 +135,16 @@ QString captionOf(const char* name)
 QLabel* makeLabel(const Control& c, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | ((c.look & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     if (c.look & Bordered) {
+        // A result is one number. Five characters at 15 pt ("12.17") are wider than a curve result
+        // field; clipped at the border it still shows all its digits' beginnings, whereas wrapping
+        // would move the last digit out of sight and show another number ("12.1").
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
+        label->setIndent(0);
+    } else {
+        label->setWordWrap(true);  // captions wrap at spaces: "Front Curve" takes two lines
     }
     return label;
 }
