@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -137,9 +138,8 @@ QLabel* makeLabel(const Control& c, QWidget* parent)
     auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
     label->setAlignment(Qt::AlignTop | ((c.look & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     if (c.look & Bordered) {
-        // A result is one number. Five characters at 15 pt ("12.17") are wider than a curve result
-        // field; clipped at the border it still shows all its digits' beginnings, whereas wrapping
-        // would move the last digit out of sight and show another number ("12.1").
+        // A result is one number: wrapping would move its last digits out of sight and show
+        // another number ("12.1" for "12.17"). showResult shrinks what does not fit instead.
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
         label->setIndent(0);
@@ -173,6 +173,19 @@ void joinGroup(QRadioButton* option, QWidget* container, QHash<QWidget*, QButton
 }
 
 }  // namespace
+
+void showResult(QLabel* result, const QString& text)
+{
+    constexpr double smallestPoints = 6;
+    QFont font = songFont(windowPoints);
+    const int room = result->contentsRect().width();
+    while (font.pointSizeF() > smallestPoints && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    result->setFont(font);
+    result->setText(text);
+    // Past the smallest size the whole number is still one hover away.
+    result->setToolTip(QFontMetrics(font).horizontalAdvance(text) > room ? text : QString());
+}
 
 QList<QWidget*> buildControls(QWidget* window)
 {

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace lens {
@@ -13,5 +15,9 @@ namespace lens {
 // name. Option buttons that share a container form one exclusive QButtonGroup. Text boxes start
 // empty. Returns the controls that can take the focus, in tab order, already chained for Tab.
 QList<QWidget*> buildControls(QWidget* window);
+
+// Shows `text` in a result field, every digit of it: where the window font is too wide for the
+// field, the text takes a smaller size of the same face.
+void showResult(QLabel* result, const QString& text);
 
 }  // namespace lens

@@ -221,7 +221,7 @@ void MainWindow::write(const char* control, const QString& text)
     if (QLineEdit* edit = box(control))
         edit->setText(text);
     else
-        findChild<QLabel*>(control)->setText(text);
+        showResult(findChild<QLabel*>(control), text);
 }
 
 }  // namespace lens
