@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace lens {
 namespace {
 
@@ -35,19 +37,14 @@ TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurve)
     }
 }
 
-struct FailureRow {
-    const char* sag;
-    CalcError error;
-};
-
 TEST(ComputeSurfaceCurve, FailsWithoutAResult)
 {
-    const FailureRow rows[] = {
+    const std::pair<const char*, CalcError> rows[] = {
         {"Vector Hight", CalcError::NotANumber}, {"", CalcError::NotANumber}, {"5mm", CalcError::NotANumber},
         {"0", CalcError::DivisionByZero}, {"-0", CalcError::DivisionByZero},
         {"1e200", CalcError::Overflow}, {"1e-307", CalcError::Overflow}, {"1e400", CalcError::Overflow},
     };
-    for (const auto& row : rows) EXPECT_EQ(computeSurfaceCurve(row.sag), std::unexpected(row.error)) << row.sag;
+    for (const auto& [sag, error] : rows) EXPECT_EQ(computeSurfaceCurve(sag), std::unexpected(error)) << sag;
 }
 
 }  // namespace
