@@ -2,12 +2,12 @@
 // that stops a run when one fails (libFuzzer then saves the input that led there).
 #pragma once
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lens::fuzz {
@@ -15,8 +15,9 @@ namespace lens::fuzz {
 inline void require(bool holds, std::string_view property, std::string_view text = {})
 {
     if (holds) return;
-    std::fprintf(stderr, "property failed: %.*s\n  text: \"%.*s\"\n", static_cast<int>(property.size()),
-                 property.data(), static_cast<int>(std::min<std::size_t>(text.size(), 200)), text.data());
+    const std::string report = "property failed: " + std::string(property) + "\n  text: \""
+                               + std::string(text.substr(0, 200)) + "\"\n";
+    std::fputs(report.c_str(), stderr);
     std::abort();
 }
 
@@ -54,8 +55,9 @@ inline std::size_t decimalsOf(std::string_view text)
     const auto point = text.find('.');
     const auto mantissa = point == std::string_view::npos ? 0 : countDigits(text.substr(point + 1));
     const int exponent = exponentOf(text);
+    if (exponent < 0) return mantissa + static_cast<std::size_t>(-exponent);
     // The mantissa has at most 14 decimals, so a value with an exponent above 14 is whole.
-    return exponent < 0 ? mantissa + static_cast<std::size_t>(-exponent) : exponent > 0 ? 0 : mantissa;
+    return exponent > 0 ? 0 : mantissa;
 }
 
 // The display form: optional "-", a whole part, an optional "." with digits not ending in "0",
@@ -94,7 +96,7 @@ inline bool isDisplayNumberText(std::string_view text)
 inline std::optional<double> atFifteenDigits(double x)
 {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
     double value = 0;
     const auto [ptr, error] = std::from_chars(buffer, end, value);
     if (error == std::errc::result_out_of_range) return std::nullopt;

@@ -25,6 +25,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -56,9 +57,16 @@ struct State {
 };
 
 struct Action {
-    enum Kind { Click, Tab, Backtab, Type, Paste, Space } kind;
-    QWidget* target = nullptr;  // what is clicked, or what Space presses
-    QString text{};             // what is typed or pasted
+    enum Kind { Click, Tab, Backtab, Type, Paste, Space };
+
+    Action(Kind kind, QWidget* target = nullptr, QString text = {})
+        : kind(kind), target(target), text(std::move(text))
+    {
+    }
+
+    Kind kind;
+    QWidget* target;  // what is clicked, or what Space presses
+    QString text;     // what is typed or pasted
 
     QString describe() const
     {
