@@ -1,4 +1,5 @@
-// The mould calculation fails in the order of its steps, or gives display texts to two decimals.
+// The mould calculation fails with the first error its steps meet, or gives display texts to two
+// decimals.
 #include "core/mould_curve.h"
 #include "fuzz/input.h"
 #include "fuzz/properties.h"
@@ -6,10 +7,10 @@
 #include <cmath>
 #include <optional>
 
-namespace {
-
 using namespace lens::fuzz;
 using lens::CalcError;
+
+namespace {
 
 // Not numeric, or numeric and far from the edges of the double range.
 bool staysInRange(std::string_view text)
@@ -18,12 +19,12 @@ bool staysInRange(std::string_view text)
     return !lens::isNumericText(text) || (value && std::fabs(*value) < 1e300);
 }
 
-// The first failure the steps meet, in their order: front curve, sphere, material, cylinder.
+// In the order of the steps: front curve, sphere, material, cylinder.
 std::optional<CalcError> firstFailure(bool hasMaterial, std::string_view sphere, std::string_view cylinder,
                                       std::string_view frontCurve)
 {
     if (!lens::isNumericText(frontCurve) || !lens::isNumericText(sphere)) return CalcError::NotANumber;
-    if (!hasMaterial) return *lens::strictNumber(sphere) == 0 ? CalcError::Overflow : CalcError::DivisionByZero;
+    if (!hasMaterial) return lens::strictNumber(sphere) == 0.0 ? CalcError::Overflow : CalcError::DivisionByZero;
     if (!lens::isNumericText(cylinder)) return CalcError::NotANumber;
     return std::nullopt;
 }
@@ -34,20 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     // Choice byte: bit 0 "Systom", the next three bits the material, where 7 is none.
     const auto [choice, rest] = choiceAndRest(textOf(data, size));
-    const bool systom = (choice & 1) != 0;
-    const int materialIndex = (choice >> 1) & 7;
-    const auto material = materialIndex < 7 ? std::optional(static_cast<lens::LensMaterial>(materialIndex)) : std::nullopt;
+    const int index = (choice >> 1) & 7;
+    const auto material = index < 7 ? std::optional(static_cast<lens::LensMaterial>(index)) : std::nullopt;
     const auto [sphere, cylinder, frontCurve] = texts<3>(rest);
 
-    const auto result = lens::computeMouldCurves(systom, material, sphere, cylinder, frontCurve);
+    const auto result = lens::computeMouldCurves((choice & 1) != 0, material, sphere, cylinder, frontCurve);
     if (staysInRange(sphere) && staysInRange(cylinder) && staysInRange(frontCurve)) {
         const auto failure = firstFailure(material.has_value(), sphere, cylinder, frontCurve);
         require(failure ? result == std::unexpected(*failure) : result.has_value(), "the first failure met", rest);
     }
     if (!result) return 0;
-    for (const auto& curve : {result->gbaseText, result->gcrossText}) {
-        require(isDisplayNumberText(curve), "mould curve is a display text", rest);
-        require(decimalsOf(curve) <= 2, "mould curve has at most two decimals", rest);
-    }
+    for (const auto& curve : {result->gbaseText, result->gcrossText})
+        require(isDisplayNumberText(curve) && decimalsOf(curve) <= 2, "a mould curve has two decimals at most", rest);
     return 0;
 }

@@ -5,30 +5,8 @@
 
 #include <cmath>
 
-namespace {
-
 using namespace lens::fuzz;
-
-void checkResult(const lens::SurfaceCurveResult& result, double sag, std::string_view text)
-{
-    const auto& curves = result.curveTexts;
-    for (const auto& curve : curves) {
-        require(isDisplayNumberText(curve), "curve is a display text", text);
-        require(decimalsOf(curve) <= 2, "curve has at most two decimals", text);
-        // Every curve shares the sag's sign; negative ones show as whole numbers, zeros as "0".
-        if (sag < 0) require(isWholeNumberText(curve), "a negative sag shows whole numbers", text);
-        if (sag > 0) require(!curve.starts_with('-'), "a positive sag gives no negative curve", text);
-    }
-    require(isDisplayNumberText(result.measuredFrontCurve) && decimalsOf(result.measuredFrontCurve) <= 2,
-            "measured front curve is a display text with at most two decimals", text);
-    if (sag < 0) return;
-    // Shown with its decimals, the "PC" curve is the value the measured front curve comes from.
-    const double pc = *lens::strictNumber(curves[1]);
-    require(result.measuredFrontCurve == lens::numberText(lens::roundTo2((498 * pc) / 586)),
-            "measured front curve is the PC curve at 498", text);
-}
-
-}  // namespace
+using lens::CalcError;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -36,15 +14,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto result = lens::computeSurfaceCurve(text);
     const auto sag = lens::strictNumber(text);
     if (!lens::isNumericText(text)) {
-        require(result == std::unexpected(lens::CalcError::NotANumber), "non-numeric sag: NotANumber", text);
-    } else if (sag && *sag == 0) {
-        require(result == std::unexpected(lens::CalcError::DivisionByZero), "sag 0: DivisionByZero", text);
-    } else if (!result) {
-        require(result.error() == lens::CalcError::Overflow, "other failures are Overflow", text);
-        // Only a square beyond the range or a quotient by an almost-zero sag leaves the range.
-        require(!sag || std::fabs(*sag) > 1e150 || std::fabs(*sag) < 1e-300, "Overflow only out there", text);
-    } else {
-        checkResult(*result, *sag, text);
+        require(result == std::unexpected(CalcError::NotANumber), "a non-numeric sag: NotANumber", text);
+        return 0;
     }
+    if (sag == 0.0) {
+        require(result == std::unexpected(CalcError::DivisionByZero), "sag 0: DivisionByZero", text);
+        return 0;
+    }
+    // Only a square beyond the range, or a quotient by a sag next to zero, leaves the range.
+    const bool moderate = sag && std::fabs(*sag) < 1e150 && std::fabs(*sag) > 1e-300;
+    require(result || (!moderate && result.error() == CalcError::Overflow), "Overflow only far out", text);
+    if (!result) return 0;
+    for (const auto& curve : result->curveTexts) {
+        require(isDisplayNumberText(curve) && decimalsOf(curve) <= 2, "a curve has at most two decimals", text);
+        // Every curve has the sag's sign; negative ones show as whole numbers, zeros as "0".
+        require(*sag > 0 ? !curve.starts_with('-') : isWholeNumberText(curve), "the sag's sign decides the form", text);
+    }
+    const auto& measured = result->measuredFrontCurve;
+    require(isDisplayNumberText(measured) && decimalsOf(measured) <= 2, "the front curve has two decimals at most", text);
+    // With its decimals shown, the "PC" curve is the value the measured front curve comes from.
+    const auto pc = lens::strictNumber(result->curveTexts[1]);
+    require(*sag < 0 || measured == lens::numberText(lens::roundTo2((498 * pc.value_or(0)) / 586)),
+            "the measured front curve is the PC curve at 498", text);
     return 0;
 }

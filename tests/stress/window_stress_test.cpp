@@ -1,15 +1,15 @@
 // Thousands of seeded random user actions on the calculator window: clicks on every button, option
-// and text box, Tab and Shift+Tab, short and very long typed texts, pastes of 100,000 characters.
-// Every message box is answered as it opens. After each action the window must show what a model
-// built on the core predicts: a result changes only on its panel's "Calc" and then reads what the
-// core gives for the texts of that moment; "Measure" brings back the front curve of the last
-// successful curve calculation; entering a box empties it; at most one message box is open at once.
+// and text box, Tab and Shift+Tab, short and very long typed texts, pastes of 100,000 characters,
+// every message box answered as it opens. After each action the window must show what a model built
+// on the core predicts: results change only on their panel's "Calc" and then read what the core gives
+// for the texts of that moment; "Measure" brings back the front curve of the last successful curve
+// calculation; entering a box empties it; the messages are the entry checks' and one per failed
+// calculation; at most one message box is open at once.
 // Usage: window_stress_test [seed [actions]]. A failure prints the seed that reproduces it.
 #include "box_dismisser.h"
 #include "core/lens.h"
 #include "window/main_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -25,12 +25,11 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <utility>
 
 namespace {
 
-// Text1 ... Text8, and the check each box from Text2 on makes when the cursor leaves it.
 const QStringList boxNames{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"};
+// The check of each box from Text2 on, made when the cursor leaves it.
 constexpr lens::EntryField leaveChecks[] = {lens::EntryField::Sphere, lens::EntryField::Cylinder,
                                             lens::EntryField::FrontCurve, lens::EntryField::Pd,
                                             lens::EntryField::A, lens::EntryField::Dbl, lens::EntryField::Ed};
@@ -42,9 +41,9 @@ const QStringList optionNames{"Option1", "Option2", "Option3", "Option4", "Optio
                               "Option6", "Option9", "Option7", "Option8"};
 constexpr int systom = 7;
 constexpr int measure = 8;
-const QStringList buttonNames{"Command1", "Command2", "Command3", "Command4", "Command5"};
-
-constexpr int pasteLength = 100'000;
+// "Calc" twice as often as "Clear".
+const QStringList buttonNames{"Command1", "Command2", "Command3", "Command4", "Command5",
+                              "Command1", "Command2", "Command4"};
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -58,44 +57,22 @@ struct State {
 
 struct Action {
     enum Kind { Click, Tab, Backtab, Type, Paste, Space };
-
-    Action(Kind kind, QWidget* target = nullptr, QString text = {})
-        : kind(kind), target(target), text(std::move(text))
-    {
-    }
-
     Kind kind;
-    QWidget* target;  // what is clicked, or what Space presses
+    QWidget* target;  // what is clicked, typed into or pressed
     QString text;     // what is typed or pasted
-
-    QString describe() const
-    {
-        const QString name = target ? target->objectName() : QString();
-        const QString shown = text.size() > 60 ? text.left(60) + QString("... (%1 characters)").arg(text.size()) : text;
-        switch (kind) {
-        case Click: return "click " + name;
-        case Tab: return "Tab";
-        case Backtab: return "Shift+Tab";
-        case Type: return "type \"" + shown + '"';
-        case Paste: return "paste \"" + shown + '"';
-        case Space: return "Space on " + name;
-        }
-        return {};
-    }
 };
 
 struct Expected {
     State state;
     QStringList leaveMessages;
-    int failureMessages = 0;                // one when the calculation clicked fails
+    int failures = 0;                        // failed calculations, one message each
     std::optional<QString> rememberedCurve;  // set by a successful curve calculation
     QString effect;                          // what the action did, for the tally
 };
 
 class Stress {
 public:
-    explicit Stress(std::uint64_t seed)
-        : seed_(seed), random_(seed), dismisser_(new BoxDismisser(&window_))
+    explicit Stress(std::uint64_t seed) : seed_(seed), random_(seed), dismisser_(new BoxDismisser(&window_))
     {
         for (const QString& name : boxNames)
             boxes_ << window_.findChild<QLineEdit*>(name);
@@ -103,8 +80,7 @@ public:
             results_ << window_.findChild<QLabel*>(name);
         for (const QString& name : optionNames)
             options_ << window_.findChild<QRadioButton*>(name);
-        // "Calc" twice as often as "Clear".
-        for (const QString& name : buttonNames + QStringList{"Command1", "Command2", "Command4"})
+        for (const QString& name : buttonNames)
             buttons_ << window_.findChild<QWidget*>(name);
         window_.show();
         window_.activateWindow();
@@ -113,6 +89,7 @@ public:
 
     void run(int actions)
     {
+        QMap<QString, int> tally;
         for (index_ = 0; index_ < actions; ++index_) {
             const State before = state();
             action_ = pick(before);
@@ -120,13 +97,12 @@ public:
             perform(action_);
             settle();
             check(before, expected);
-            if (expected.rememberedCurve)
-                remembered_ = *expected.rememberedCurve;
-            ++tally_[expected.effect];
+            remembered_ = expected.rememberedCurve.value_or(remembered_);
+            ++tally[expected.effect];
         }
-        tally_.remove(QString());
+        tally.remove({});
         QStringList effects;
-        for (auto it = tally_.cbegin(); it != tally_.cend(); ++it)
+        for (auto it = tally.cbegin(); it != tally.cend(); ++it)
             effects << QString("%1 %2").arg(it.key()).arg(it.value());
         std::printf("window_stress_test: %d actions, %d message boxes answered; %s\n", actions, boxesAnswered_,
                     qPrintable(effects.join(", ")));
@@ -145,23 +121,15 @@ private:
         return s;
     }
 
-    bool chance(int percent) { return std::uniform_int_distribution(0, 99)(random_) < percent; }
     int between(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
-
-    QString digits(int count)
-    {
-        QString out;
-        for (int i = 0; i < count; ++i)
-            out += QChar('0' + between(0, 9));
-        return out;
-    }
+    bool chance(int percent) { return between(0, 99) < percent; }
+    template <typename T>
+    QWidget* any(const QList<T*>& list) { return list[between(0, static_cast<int>(list.size()) - 1)]; }
 
     // Any characters a user may type, mostly those of numbers.
-    QString anyText(int length)
+    QString anyText(int length, const QString& alphabet = QStringLiteral(u"0123456789.+-eE ,ax中é\u00a0１"))
     {
-        static const QString alphabet = QStringLiteral(u"0123456789012345678901234567890.+-eE ,ax中é\u00a0１");
         QString out;
-        out.reserve(length);
         for (int i = 0; i < length; ++i)
             out += alphabet[between(0, static_cast<int>(alphabet.size()) - 1)];
         return out;
@@ -171,18 +139,12 @@ private:
     QString numberText()
     {
         QString out = chance(30) ? QString(chance(50) ? "-" : "+") : QString();
-        out += digits(between(1, 4));
+        out += anyText(between(1, 4), "0123456789");
         if (chance(40))
-            out += '.' + digits(between(0, 3));
+            out += '.' + anyText(between(0, 3), "0123456789");
         if (chance(15))
-            out += QString(chance(50) ? "e" : "E") + (chance(50) ? "-" : "") + digits(between(1, 3));
+            out += QString(chance(50) ? "e" : "E-") + anyText(between(1, 3), "0123456789");
         return out;
-    }
-
-    template <typename List>
-    QWidget* any(const List& list)
-    {
-        return list[between(0, static_cast<int>(list.size()) - 1)];
     }
 
     Action typing(QWidget* box)
@@ -194,67 +156,47 @@ private:
 
     Action pick(const State& now)
     {
-        const bool inBox = qobject_cast<QLineEdit*>(now.focus) != nullptr;
+        auto* box = qobject_cast<QLineEdit*>(now.focus);
         // A box just entered is empty, and a user mostly types into it.
-        if (inBox && static_cast<QLineEdit*>(now.focus)->text().isEmpty() && chance(80))
-            return typing(now.focus);
+        if (box && box->text().isEmpty() && chance(80))
+            return typing(box);
         const int roll = between(0, 99);
         if (roll < 30)
-            return {Action::Click, any(boxes_)};
+            return {Action::Click, any(boxes_), {}};
         if (roll < 50)
-            return {Action::Click, any(buttons_)};
+            return {Action::Click, any(buttons_), {}};
         if (roll < 62)
-            return {Action::Click, any(options_)};
-        if (roll < 68)
-            return {Action::Tab};
+            return {Action::Click, any(options_), {}};
+        if (roll < 68 || (!box && !qobject_cast<QAbstractButton*>(now.focus)))
+            return {Action::Tab, now.focus, {}};
         if (roll < 71)
-            return {Action::Backtab};
-        if (inBox && roll < 73)
-            return {Action::Paste, now.focus, chance(50) ? digits(pasteLength) : anyText(pasteLength)};
-        if (inBox)
-            return roll < 80 ? typing(now.focus) : Action{Action::Tab};
-        if (qobject_cast<QAbstractButton*>(now.focus))
-            return {Action::Space, now.focus};
-        return {Action::Tab};
+            return {Action::Backtab, now.focus, {}};
+        if (box && roll < 73)
+            return {Action::Paste, box, anyText(100'000, chance(50) ? "0123456789" : "0123456789.+-eE ,ax中")};
+        if (box)
+            return roll < 80 ? typing(box) : Action{Action::Tab, box, {}};
+        return {Action::Space, now.focus, {}};
     }
 
-    void perform(const Action& action)
+    static void perform(const Action& action)
     {
-        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = action.target;
         switch (action.kind) {
-        case Action::Click:
-            // Near the left edge, where an option's circle is.
-            QTest::mouseClick(action.target, Qt::LeftButton, {}, QPoint(8, action.target->height() / 2));
+        case Action::Click:  // near the left edge, where an option's circle is
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
             break;
-        case Action::Tab:
-            QTest::keyClick(focus, Qt::Key_Tab);
-            break;
-        case Action::Backtab:
-            QTest::keyClick(focus, Qt::Key_Tab, Qt::ShiftModifier);
+        case Action::Tab: QTest::keyClick(target, Qt::Key_Tab); break;
+        case Action::Backtab: QTest::keyClick(target, Qt::Key_Tab, Qt::ShiftModifier); break;
+        case Action::Space: QTest::keyClick(target, Qt::Key_Space); break;
+        case Action::Paste:
+            QGuiApplication::clipboard()->setText(action.text);
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
             break;
         case Action::Type:
             for (const QChar c : action.text)
-                QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            break;
-        case Action::Paste:
-            QGuiApplication::clipboard()->setText(action.text);
-            QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
-            break;
-        case Action::Space:
-            QTest::keyClick(focus, Qt::Key_Space);
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
             break;
         }
-    }
-
-    QStringList leaveMessages(const State& now) const
-    {
-        const auto box = boxes_.indexOf(now.focus);
-        if (box < 1)  // not a box, or Text1, which has no check
-            return {};
-        QStringList out;
-        for (const std::string& message : lens::checkEntry(leaveChecks[box - 1], utf8(now.texts[box]), utf8(now.texts[5])))
-            out << fromUtf8(message);
-        return out;
     }
 
     Expected predict(const State& now, const Action& action) const
@@ -262,69 +204,75 @@ private:
         Expected out{now, {}, 0, std::nullopt, {}};
         const bool movesFocus = action.kind == Action::Tab || action.kind == Action::Backtab
                                 || (action.kind == Action::Click && action.target != now.focus);
-        if (movesFocus)
-            out.leaveMessages = leaveMessages(now);
+        if (const auto box = boxes_.indexOf(now.focus); movesFocus && box >= 1) {
+            for (const std::string& message : lens::checkEntry(leaveChecks[box - 1], utf8(now.texts[box]),
+                                                               utf8(now.texts[5])))
+                out.leaveMessages << fromUtf8(message);
+        }
         // A click that takes the focus from a box whose check complains is lost, unless it enters a box.
         const bool clicks = action.kind == Action::Click || action.kind == Action::Space;
         if (clicks && (out.leaveMessages.isEmpty() || qobject_cast<QLineEdit*>(action.target)))
             click(action.target->objectName(), out);
-        if (action.kind == Action::Paste || (action.kind == Action::Type && action.text.size() >= 1'000))
+        if (action.kind == Action::Paste || action.text.size() >= 1'000)
             out.effect = action.kind == Action::Paste ? "pastes" : "long texts typed";
         return out;
     }
 
+    // What a click on the control `name` does, by the core.
     void click(const QString& name, Expected& out) const
     {
         QStringList& texts = out.state.texts;
-        QStringList& results = out.state.results;
         QList<bool>& options = out.state.options;
-        if (name == "Command1") {
-            const auto result = lens::computeSurfaceCurve(utf8(texts[0]));
-            if (!result) {
-                out.failureMessages = 1;
-                return;
-            }
-            out.effect = "curve calculations";
-            for (int row = 0; row < 7; ++row)
-                results[row] = fromUtf8(result->curveTexts[row]);
-            out.rememberedCurve = fromUtf8(result->measuredFrontCurve);
-        } else if (name == "Command2") {
-            std::optional<lens::LensMaterial> material;
-            for (int i = 0; i < systom; ++i)
-                if (options[i])
-                    material = static_cast<lens::LensMaterial>(i);
-            const auto result = lens::computeMouldCurves(options[systom], material, utf8(texts[1]), utf8(texts[2]),
-                                                         utf8(texts[3]));
-            if (!result) {
-                out.failureMessages = 1;
-                return;
-            }
-            out.effect = "mould calculations";
-            results[7] = fromUtf8(result->gbaseText);
-            results[8] = fromUtf8(result->gcrossText);
-        } else if (name == "Command3") {
-            texts[1] = texts[2] = texts[3] = QString();
-        } else if (name == "Command4") {
-            const auto result =
-                lens::computeGlassDiameter(utf8(texts[4]), utf8(texts[5]), utf8(texts[6]), utf8(texts[7]));
-            if (!result) {
-                out.failureMessages = 1;
-                return;
-            }
-            out.effect = "diameter calculations";
-            results[9] = fromUtf8(*result);
-        } else if (name == "Command5") {
-            texts[4] = texts[5] = texts[6] = texts[7] = QString();
+        if (name == "Command3" || name == "Command5") {
+            const bool mould = name == "Command3";
+            for (int i = mould ? 1 : 4; i < (mould ? 4 : 8); ++i)
+                texts[i].clear();
         } else if (const auto option = optionNames.indexOf(name); option >= 0) {
             // Each group is exclusive on its own.
-            const int first = option < systom ? 0 : systom;
-            const int end = option < systom ? systom : measure + 1;
-            for (int i = first; i < end; ++i)
+            const bool index = option < systom;
+            for (int i = index ? 0 : systom; i < (index ? systom : measure + 1); ++i)
                 options[i] = i == option;
             if (option == measure) {
                 texts[3] = remembered_;
                 out.effect = "Measure clicks";
             }
+        } else if (name.startsWith("Command")) {
+            calculate(name, out);
+        }
+    }
+
+    // What a click on "Calc" of a panel does: the core's results, or one failure message.
+    static void calculate(const QString& button, Expected& out)
+    {
+        const QStringList& texts = out.state.texts;
+        QStringList& results = out.state.results;
+        const auto calculated = [&](const auto& result, const char* effect) {
+            out.failures = result ? 0 : 1;
+            out.effect = result ? effect : "";
+            return result.has_value();
+        };
+        if (button == "Command1") {
+            const auto result = lens::computeSurfaceCurve(utf8(texts[0]));
+            if (!calculated(result, "curve calculations"))
+                return;
+            for (int row = 0; row < 7; ++row)
+                results[row] = fromUtf8(result->curveTexts[row]);
+            out.rememberedCurve = fromUtf8(result->measuredFrontCurve);
+        } else if (button == "Command2") {
+            const QList<bool>& options = out.state.options;
+            const auto chosen = std::find(options.begin(), options.begin() + systom, true) - options.begin();
+            const auto material = chosen < systom ? std::optional(lens::LensMaterial(chosen)) : std::nullopt;
+            const auto result = lens::computeMouldCurves(options[systom], material, utf8(texts[1]), utf8(texts[2]),
+                                                         utf8(texts[3]));
+            if (!calculated(result, "mould calculations"))
+                return;
+            results[7] = fromUtf8(result->gbaseText);
+            results[8] = fromUtf8(result->gcrossText);
+        } else {
+            const auto result =
+                lens::computeGlassDiameter(utf8(texts[4]), utf8(texts[5]), utf8(texts[6]), utf8(texts[7]));
+            if (calculated(result, "diameter calculations"))
+                results[9] = fromUtf8(*result);
         }
     }
 
@@ -347,36 +295,40 @@ private:
         require(window_.isVisible(), "the window is gone");
         require(dismisser_->mostOpenAtOnce() <= 1, "two message boxes were open at once");
         const QStringList& leaving = expected.leaveMessages;
-        require(shown.mid(0, leaving.size()) == leaving && shown.size() == leaving.size() + expected.failureMessages,
-                "messages: expected " + leaving.join(" / ") + (expected.failureMessages ? " and a failure" : "")
-                    + ", shown " + shown.join(" / "));
+        require(shown.mid(0, leaving.size()) == leaving && shown.size() == leaving.size() + expected.failures,
+                QString("messages: expected %1 and %2 failure, shown %3")
+                    .arg(leaving.join(" / "), QString::number(expected.failures), shown.join(" / ")));
         for (int i = 0; i < resultNames.size(); ++i)
-            require(now.results[i] == expected.state.results[i], resultNames[i] + " reads \"" + now.results[i]
-                                                                      + "\", expected \"" + expected.state.results[i] + '"');
+            require(now.results[i] == expected.state.results[i],
+                    QString(R"(%1 reads "%2", expected "%3")").arg(resultNames[i], now.results[i], expected.state.results[i]));
         require(now.options == expected.state.options, "an option changed that the action does not change");
+        const bool typed = action_.kind == Action::Type || action_.kind == Action::Paste;
         for (int i = 0; i < boxNames.size(); ++i) {
-            if (boxes_[i] == action_.target && (action_.kind == Action::Type || action_.kind == Action::Paste)) {
+            if (typed && boxes_[i] == action_.target) {
                 const auto length = std::min(before.texts[i].size() + action_.text.size(), qsizetype{boxes_[i]->maxLength()});
                 require(now.texts[i].size() == length, boxNames[i] + " did not take all that was typed or pasted");
                 continue;
             }
             const bool entered = boxes_[i] == now.focus && now.focus != before.focus;
             const QString text = entered ? QString() : expected.state.texts[i];
-            require(now.texts[i] == text, boxNames[i] + " holds \"" + now.texts[i].left(60) + "\", expected \""
-                                              + text.left(60) + '"');
+            require(now.texts[i] == text, QString(R"(%1 holds "%2", expected "%3")")
+                                              .arg(boxNames[i], now.texts[i].left(60), text.left(60)));
         }
     }
 
-    void require(bool holds, const QString& what)
+    void require(bool holds, const QString& what) const
     {
         if (!holds)
             fail(what);
     }
 
-    [[noreturn]] void fail(const QString& what)
+    [[noreturn]] void fail(const QString& what) const
     {
-        std::fprintf(stderr, "window_stress_test: FAILED with seed %llu at action %d (%s):\n  %s\n",
-                     static_cast<unsigned long long>(seed_), index_, qPrintable(action_.describe()), qPrintable(what));
+        const char* kinds[] = {"click", "Tab", "Shift+Tab", "type", "paste", "Space"};
+        std::fprintf(stderr, "window_stress_test: FAILED with seed %llu at action %d (%s %s \"%s\"):\n  %s\n",
+                     static_cast<unsigned long long>(seed_), index_, kinds[action_.kind],
+                     qPrintable(action_.target ? action_.target->objectName() : QString()),
+                     qPrintable(action_.text.left(60)), qPrintable(what));
         std::exit(EXIT_FAILURE);
     }
 
@@ -390,9 +342,8 @@ private:
     QList<QWidget*> buttons_;
     QString remembered_;  // the front curve "Measure" must bring back
     int index_ = 0;
-    Action action_{Action::Tab};
+    Action action_{Action::Tab, nullptr, {}};
     int boxesAnswered_ = 0;
-    QMap<QString, int> tally_;
 };
 
 }  // namespace
