@@ -15,10 +15,21 @@ int main(int argc, char** argv)
         {"isNumericText", [] { benchmark::DoNotOptimize(lens::isNumericText(" -4.25 ")); }},
         {"strictNumber", [] { benchmark::DoNotOptimize(lens::strictNumber(" -4.25 ")); }},
         {"leadingNumber", [] { benchmark::DoNotOptimize(lens::leadingNumber("52.5mm")); }},
-        {"roundTo2", [&] { benchmark::DoNotOptimize(curve); benchmark::DoNotOptimize(lens::roundTo2(curve)); }},
-        {"numberText", [&] { benchmark::DoNotOptimize(curve); benchmark::DoNotOptimize(lens::numberText(curve)); }},
+        {"roundTo2",
+         [&] {
+             benchmark::DoNotOptimize(curve);
+             benchmark::DoNotOptimize(lens::roundTo2(curve));
+         }},
+        {"numberText",
+         [&] {
+             benchmark::DoNotOptimize(curve);
+             benchmark::DoNotOptimize(lens::numberText(curve));
+         }},
         {"wholeNumberText",
-         [&] { benchmark::DoNotOptimize(negative); benchmark::DoNotOptimize(lens::wholeNumberText(negative)); }},
+         [&] {
+             benchmark::DoNotOptimize(negative);
+             benchmark::DoNotOptimize(lens::wholeNumberText(negative));
+         }},
         {"computeSurfaceCurve", [] { benchmark::DoNotOptimize(lens::computeSurfaceCurve("5")); }},
         {"computeMouldCurves",
          [] { benchmark::DoNotOptimize(lens::computeMouldCurves(true, lens::LensMaterial::Cr39, "-2", "-1", "6")); }},

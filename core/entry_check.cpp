@@ -11,12 +11,9 @@ namespace {
 
 // The warning of each field, in EntryField order.
 constexpr std::array<std::string_view, 7> fieldMessages{
-    "Please Enter Number Value In Sphere Text!!!",
-    "Please Enter Minus Value In The Cylinder Text!!!",
-    "Please Enter Plus Value In Front Curve Text!!",
-    "Please Enter Plus Value In PD Text!!",
-    "Please Enter Plus Value In A Text!!",
-    "Please Enter Plus Value In DBL Text!!",
+    "Please Enter Number Value In Sphere Text!!!",   "Please Enter Minus Value In The Cylinder Text!!!",
+    "Please Enter Plus Value In Front Curve Text!!", "Please Enter Plus Value In PD Text!!",
+    "Please Enter Plus Value In A Text!!",           "Please Enter Plus Value In DBL Text!!",
     "Please Enter Plus Value In ED Text!!",
 };
 constexpr std::string_view edBelowAMessage = "Please Enter Right Value In ED Text!!!";
@@ -29,10 +26,7 @@ bool isAboveZeroInSinglePrecision(double value)
     return static_cast<float>(value) > 0;
 }
 
-bool isPlusNumber(std::string_view text)
-{
-    return !(leadingNumber(text) < 0) && isNumericText(text);
-}
+bool isPlusNumber(std::string_view text) { return !(leadingNumber(text) < 0) && isNumericText(text); }
 
 }  // namespace
 

@@ -11,8 +11,8 @@ constexpr double edgingAllowance = 3;
 
 }  // namespace
 
-std::expected<std::string, CalcError> computeGlassDiameter(
-    std::string_view pdText, std::string_view aText, std::string_view dblText, std::string_view edText)
+std::expected<std::string, CalcError> computeGlassDiameter(std::string_view pdText, std::string_view aText,
+                                                           std::string_view dblText, std::string_view edText)
 {
     const double pd = leadingNumber(pdText);
     const double a = leadingNumber(aText);

@@ -11,7 +11,7 @@ namespace lens {
 
 // |(A + DBL) - PD| + ED + 3 as a whole number. Each text is read by leadingNumber, so empty or
 // non-numeric text counts as 0. The only failure is Overflow.
-std::expected<std::string, CalcError> computeGlassDiameter(
-    std::string_view pdText, std::string_view aText, std::string_view dblText, std::string_view edText);
+std::expected<std::string, CalcError> computeGlassDiameter(std::string_view pdText, std::string_view aText,
+                                                           std::string_view dblText, std::string_view edText);
 
 }  // namespace lens

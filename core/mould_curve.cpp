@@ -23,9 +23,10 @@ std::expected<double, CalcError> atReferenceConstant(std::string_view text, doub
 
 }  // namespace
 
-std::expected<MouldCurveResult, CalcError> computeMouldCurves(
-    bool systomSelected, std::optional<LensMaterial> material,
-    std::string_view sphereText, std::string_view cylinderText, std::string_view frontCurveText)
+std::expected<MouldCurveResult, CalcError> computeMouldCurves(bool systomSelected, std::optional<LensMaterial> material,
+                                                              std::string_view sphereText,
+                                                              std::string_view cylinderText,
+                                                              std::string_view frontCurveText)
 {
     const double toolConstant = systomSelected ? systomToolConstant : referenceConstant;
     const double materialConstant = material ? constantsOf(*material).mouldCurve : 0;

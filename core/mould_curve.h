@@ -22,8 +22,9 @@ struct MouldCurveResult {
 // Failures in the order met: a non-numeric front curve, then sphere (NotANumber); no material
 // (DivisionByZero, or Overflow for a sphere of 0); a non-numeric cylinder (NotANumber).
 // Any step that leaves the double range gives Overflow.
-std::expected<MouldCurveResult, CalcError> computeMouldCurves(
-    bool systomSelected, std::optional<LensMaterial> material,
-    std::string_view sphereText, std::string_view cylinderText, std::string_view frontCurveText);
+std::expected<MouldCurveResult, CalcError> computeMouldCurves(bool systomSelected, std::optional<LensMaterial> material,
+                                                              std::string_view sphereText,
+                                                              std::string_view cylinderText,
+                                                              std::string_view frontCurveText);
 
 }  // namespace lens

@@ -117,8 +117,9 @@ SignificantDigits significantDigits(double x)
     // read back as one double. Subnormals are too coarse for that.
     const auto shortest = fromScientific(std::string_view(buffer.data(), end));
     if (shortest.count <= maxDigits && size >= std::numeric_limits<double>::min()) return shortest;
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size, std::chars_format::scientific,
-                        maxDigits - 1).ptr;
+    end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), size, std::chars_format::scientific, maxDigits - 1)
+            .ptr;
     return fromScientific(std::string_view(buffer.data(), end));
 }
 

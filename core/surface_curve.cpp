@@ -34,9 +34,8 @@ std::expected<SurfaceCurveResult, CalcError> computeSurfaceCurve(std::string_vie
     const double reducedRadius = *radius - radiusAllowance;
 
     std::array<double, materialConstants.size()> curves{};
-    std::ranges::transform(materialConstants, curves.begin(), [&](const MaterialConstants& row) {
-        return roundTo2(row.surfaceCurve / reducedRadius);
-    });
+    std::ranges::transform(materialConstants, curves.begin(),
+                           [&](const MaterialConstants& row) { return roundTo2(row.surfaceCurve / reducedRadius); });
     // A concave surface is read off in whole dioptres.
     const bool negative = std::ranges::any_of(curves, [](double curve) { return curve < 0; });
 

@@ -24,6 +24,7 @@ struct CheckRow {
 TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
 {
     using enum EntryField;
+    // clang-format off
     const CheckRow rows[] = {
         {Sphere, "", "", {sphere}}, {Sphere, "-2.25", "", {}},
         {Sphere, "2abc", "", {sphere}},
@@ -40,6 +41,7 @@ TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
         {Ed, "50", "52", {edBelowA}}, {Ed, "", "52", {ed, edBelowA}}, {Ed, "", "", {ed}}, {Ed, "52", "52", {}},
         {Ed, "-1", "-2", {ed}}, {Ed, "56", "1e400", {edBelowA}}, {Pd, "50", "52", {}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         EXPECT_EQ(checkEntry(row.field, row.text, row.aText), row.messages)
             << static_cast<int>(row.field) << " \"" << row.text << "\" A \"" << row.aText << '"';

@@ -28,6 +28,7 @@ TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
 {
     using enum LensMaterial;
     using enum CalcError;
+    // clang-format off
     const MouldRow rows[] = {
         {true, Cr39, "-2", "-1", "6", MouldCurveResult{"7.64", "8.64"}},
         {false, Cr39, "-2", "-1", "6", MouldCurveResult{"8", "9"}},
@@ -42,14 +43,13 @@ TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
         {false, std::nullopt, "-2", "x", "6", failure(DivisionByZero)},
         {false, std::nullopt, "", "-1", "6", failure(NotANumber)},
         {false, std::nullopt, "-2", "-1", "x", failure(NotANumber)},
-        {true, Cr39, "", "-1", "6", failure(NotANumber)},
-        {true, Cr39, "-2", "-1 mm", "6", failure(NotANumber)},
-        {true, Cr39, "-2", "-1", "", failure(NotANumber)},
-        {false, Cr39, "-2", "-1", "1e307", failure(Overflow)},
+        {true, Cr39, "", "-1", "6", failure(NotANumber)}, {true, Cr39, "-2", "-1 mm", "6", failure(NotANumber)},
+        {true, Cr39, "-2", "-1", "", failure(NotANumber)}, {false, Cr39, "-2", "-1", "1e307", failure(Overflow)},
         {false, Cr39, "1e307", "-1", "6", failure(Overflow)},
         {false, Cr39, "-1.7e308", "0", "1.7e308", failure(Overflow)},
         {false, Cr39, "-2", "1e400", "6", failure(Overflow)},
     };
+    // clang-format on
     for (const auto& row : rows) {
         EXPECT_EQ(computeMouldCurves(row.systom, row.material, row.sphere, row.cylinder, row.frontCurve), row.result)
             << row.sphere << ' ' << row.cylinder << ' ' << row.frontCurve;

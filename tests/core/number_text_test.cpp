@@ -16,6 +16,7 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 
 TEST(IsNumericText, AcceptsOnlyTheDecimalForm)
 {
+    // clang-format off
     const std::pair<std::string, bool> rows[] = {
         {"12", true}, {"-1.25", true}, {".5", true}, {"5.", true}, {"1e3", true}, {"+.5E-3", true},
         {"5.e3", true}, {" \t7\n ", true}, {"1e400", true},
@@ -27,11 +28,13 @@ TEST(IsNumericText, AcceptsOnlyTheDecimalForm)
         // Only space, tab and line feed are blanks; other characters end the number.
         {"\r5", false}, {"5\r", false}, {"\u00A05", false}, {"\uFF15", false}, {"5\0"s, false},
     };
+    // clang-format on
     for (const auto& [text, numeric] : rows) EXPECT_EQ(isNumericText(text), numeric) << '"' << text << '"';
 }
 
 TEST(StrictNumber, ReadsNumericTextsAndRefusesTheRest)
 {
+    // clang-format off
     const std::pair<std::string, std::expected<double, CalcError>> rows[] = {
         {" 6 ", 6}, {"+3", 3}, {"-0.1", -0.1}, {"5.", 5}, {"5.e3", 5000}, {"1e-310", 1e-310},
         {"4.9e-324", 4.9e-324}, {"1e-400", 0}, {"0e999999999999999999999", 0},
@@ -42,11 +45,13 @@ TEST(StrictNumber, ReadsNumericTextsAndRefusesTheRest)
         {"0." + std::string(1'000'000, '0') + "1", 0},
         {"12345678901234567890123456789e-28", 1.2345678901234567890123456789},
     };
+    // clang-format on
     for (const auto& [text, value] : rows) EXPECT_EQ(strictNumber(text), value) << text.substr(0, 40);
 }
 
 TEST(LeadingNumber, ReadsAsFarAsTheNumberGoes)
 {
+    // clang-format off
     const std::pair<std::string, double> rows[] = {
         {"12.5mm", 12.5}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+3", 3}, {"1 2", 12},
         {"1.2.3", 1.2}, {"1e", 1}, {"1e+x", 1}, {".", 0}, {"-.", 0}, {" - 1 . 5 e 2 ", -150}, {"5.e3", 5000},
@@ -54,11 +59,13 @@ TEST(LeadingNumber, ReadsAsFarAsTheNumberGoes)
         {"1e400", infinity}, {"-1e309", -infinity}, {"1e-400", 0},
         {std::string(1'000'000, '7') + "x", infinity},
     };
+    // clang-format on
     for (const auto& [text, value] : rows) EXPECT_EQ(leadingNumber(text), value) << text.substr(0, 40);
 }
 
 TEST(RoundTo2, RoundsTheExactBinaryValueWithExactHalvesToEven)
 {
+    // clang-format off
     const std::pair<double, double> rows[] = {
         {12.170731707317073, 12.17}, {16.097560975609756, 16.1}, {0.125, 0.12}, {0.375, 0.38},
         {-0.125, -0.12}, {2.125, 2.12}, {-2.4999, -2.5},
@@ -68,12 +75,14 @@ TEST(RoundTo2, RoundsTheExactBinaryValueWithExactHalvesToEven)
         // Past 2^53 hundredths the result must still be the double nearest the decimal.
         {123456789012345.678, 123456789012345.67}, {123456789012345.625, 123456789012345.62}, {123456789012345.6875, 123456789012345.69},
     };
+    // clang-format on
     for (const auto& [x, rounded] : rows) EXPECT_EQ(roundTo2(x), rounded) << x;
     EXPECT_TRUE(std::isinf(roundTo2(infinity)));
 }
 
 TEST(NumberText, GeneralFormAtFifteenDigits)
 {
+    // clang-format off
     const std::pair<double, std::string> rows[] = {
         {16.1, "16.1"}, {40, "40"}, {-11.32, "-11.32"}, {0.5, "0.5"}, {1.0 / 3, "0.333333333333333"},
         {0.1 + 0.2, "0.3"}, {-0.0, "0"}, {12.14, "12.14"},
@@ -82,16 +91,19 @@ TEST(NumberText, GeneralFormAtFifteenDigits)
         {999999999999999.9, "1E+15"}, {0.000099999999999999999, "0.0001"}, {-1.5e-7, "-1.5E-07"},
         {1e100, "1E+100"}, {1.7976931348623157e308, "1.79769313486232E+308"}, {4.9e-324, "4.94065645841247E-324"},
     };
+    // clang-format on
     for (const auto& [x, text] : rows) EXPECT_EQ(numberText(x), text) << x;
 }
 
 TEST(WholeNumberText, HalvesGoAwayFromZeroAfterTheFifteenDigitCut)
 {
+    // clang-format off
     const std::pair<double, std::string> rows[] = {
         {66.5, "67"}, {2.5, "3"}, {-11.34, "-11"}, {-13.52, "-14"}, {-12.05, "-12"}, {40, "40"},
         {-0.4, "0"}, {-0.0, "0"}, {-0.5, "-1"}, {0.04, "0"}, {9.5, "10"}, {-99.5, "-100"},
         {0.49999999999999994, "1"}, {1e20, "100000000000000000000"}, {1.5e15, "1500000000000000"},
     };
+    // clang-format on
     for (const auto& [x, text] : rows) EXPECT_EQ(wholeNumberText(x), text) << x;
 }
 

@@ -15,6 +15,7 @@ struct SurfaceRow {
 
 TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurve)
 {
+    // clang-format off
     const SurfaceRow rows[] = {
         {"5", {"12.17", "14.29", "13.27", "14.51", "16.1", "18.05", "12.93"}, "12.14"},
         {"20", {"26.97", "31.68", "29.41", "32.16", "35.68", "40", "28.65"}, "26.92"},
@@ -29,6 +30,7 @@ TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurve)
         {"-0.01", {"0", "0", "0", "0", "0", "0", "0"}, "-0.03"},
         {"1e150", {"0", "0", "0", "0", "0", "0", "0"}, "0"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         const auto result = computeSurfaceCurve(row.sag);
         ASSERT_TRUE(result.has_value()) << row.sag;
@@ -39,11 +41,13 @@ TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurve)
 
 TEST(ComputeSurfaceCurve, FailsWithoutAResult)
 {
+    // clang-format off
     const std::pair<const char*, CalcError> rows[] = {
         {"Vector Hight", CalcError::NotANumber}, {"", CalcError::NotANumber}, {"5mm", CalcError::NotANumber},
         {"0", CalcError::DivisionByZero}, {"-0", CalcError::DivisionByZero},
         {"1e200", CalcError::Overflow}, {"1e-307", CalcError::Overflow}, {"1e400", CalcError::Overflow},
     };
+    // clang-format on
     for (const auto& [sag, error] : rows) EXPECT_EQ(computeSurfaceCurve(sag), std::unexpected(error)) << sag;
 }
 
