@@ -15,8 +15,7 @@ inline std::string_view textOf(const std::uint8_t* data, std::size_t size)
     return {reinterpret_cast<const char*>(data), size};
 }
 
-template <std::size_t count>
-std::array<std::string_view, count> texts(std::string_view input)
+template <std::size_t count> std::array<std::string_view, count> texts(std::string_view input)
 {
     std::array<std::string_view, count> out{};
     std::size_t i = 0;

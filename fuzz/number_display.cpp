@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::fabs(x) >= 1e13) return 0;  // hundredths are finer than the doubles up there
     const double hundredths = lens::roundTo2(x);
     const std::string shown = lens::numberText(hundredths);
-    require(std::fabs(hundredths - x) <= 0.005 + std::fabs(x) * 1e-15, "roundTo2 moves by half a hundredth at most", text);
+    require(std::fabs(hundredths - x) <= 0.005 + std::fabs(x) * 1e-15, "roundTo2 moves by half a hundredth at most",
+            text);
     require(lens::roundTo2(hundredths) == hundredths, "roundTo2 keeps a rounded value", text);
     require(decimalsOf(shown) <= 2, "roundTo2 shows at most two decimals", text);
     // The doubles exactly halfway between hundredths are the odd multiples of 1/8.

@@ -16,8 +16,8 @@ namespace lens::fuzz {
 inline void require(bool holds, std::string_view property, std::string_view text = {})
 {
     if (holds) return;
-    const std::string report = "property failed: " + std::string(property) + "\n  text: \""
-                               + std::string(text.substr(0, 200)) + "\"\n";
+    const std::string report =
+        "property failed: " + std::string(property) + "\n  text: \"" + std::string(text.substr(0, 200)) + "\"\n";
     std::fputs(report.c_str(), stderr);
     std::abort();
 }

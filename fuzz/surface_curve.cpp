@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(*sag > 0 ? !curve.starts_with('-') : isWholeNumberText(curve), "the sag's sign decides the form", text);
     }
     const auto& measured = result->measuredFrontCurve;
-    require(isDisplayNumberText(measured) && decimalsOf(measured) <= 2, "the front curve has two decimals at most", text);
+    require(isDisplayNumberText(measured) && decimalsOf(measured) <= 2, "the front curve has two decimals at most",
+            text);
     // With its decimals shown, the "PC" curve is the value the measured front curve comes from.
     const auto pc = lens::strictNumber(result->curveTexts[1]);
     require(*sag < 0 || measured == lens::numberText(lens::roundTo2((498 * pc.value_or(0)) / 586)),

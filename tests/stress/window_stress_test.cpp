@@ -30,9 +30,9 @@ namespace {
 
 const QStringList boxNames{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"};
 // The check of each box from Text2 on, made when the cursor leaves it.
-constexpr lens::EntryField leaveChecks[] = {lens::EntryField::Sphere, lens::EntryField::Cylinder,
-                                            lens::EntryField::FrontCurve, lens::EntryField::Pd,
-                                            lens::EntryField::A, lens::EntryField::Dbl, lens::EntryField::Ed};
+constexpr lens::EntryField leaveChecks[] = {
+    lens::EntryField::Sphere, lens::EntryField::Cylinder, lens::EntryField::FrontCurve, lens::EntryField::Pd,
+    lens::EntryField::A,      lens::EntryField::Dbl,      lens::EntryField::Ed};
 // The seven curves, GBASE and GCROSS, the diameter.
 const QStringList resultNames{"Label9",  "Label10", "Label11", "Label12", "Label13",
                               "Label14", "Label23", "Label21", "Label22", "Label26"};
@@ -42,8 +42,8 @@ const QStringList optionNames{"Option1", "Option2", "Option3", "Option4", "Optio
 constexpr int systom = 7;
 constexpr int measure = 8;
 // "Calc" twice as often as "Clear".
-const QStringList buttonNames{"Command1", "Command2", "Command3", "Command4", "Command5",
-                              "Command1", "Command2", "Command4"};
+const QStringList buttonNames{"Command1", "Command2", "Command3", "Command4",
+                              "Command5", "Command1", "Command2", "Command4"};
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -74,14 +74,10 @@ class Stress {
 public:
     explicit Stress(std::uint64_t seed) : seed_(seed), random_(seed), dismisser_(new BoxDismisser(&window_))
     {
-        for (const QString& name : boxNames)
-            boxes_ << window_.findChild<QLineEdit*>(name);
-        for (const QString& name : resultNames)
-            results_ << window_.findChild<QLabel*>(name);
-        for (const QString& name : optionNames)
-            options_ << window_.findChild<QRadioButton*>(name);
-        for (const QString& name : buttonNames)
-            buttons_ << window_.findChild<QWidget*>(name);
+        for (const QString& name : boxNames) boxes_ << window_.findChild<QLineEdit*>(name);
+        for (const QString& name : resultNames) results_ << window_.findChild<QLabel*>(name);
+        for (const QString& name : optionNames) options_ << window_.findChild<QRadioButton*>(name);
+        for (const QString& name : buttonNames) buttons_ << window_.findChild<QWidget*>(name);
         window_.show();
         window_.activateWindow();
         settle();
@@ -112,26 +108,24 @@ private:
     State state() const
     {
         State s{QApplication::focusWidget(), {}, {}, {}};
-        for (const QLineEdit* box : boxes_)
-            s.texts << box->text();
-        for (const QLabel* label : results_)
-            s.results << label->text();
-        for (const QRadioButton* option : options_)
-            s.options << option->isChecked();
+        for (const QLineEdit* box : boxes_) s.texts << box->text();
+        for (const QLabel* label : results_) s.results << label->text();
+        for (const QRadioButton* option : options_) s.options << option->isChecked();
         return s;
     }
 
     int between(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
     bool chance(int percent) { return between(0, 99) < percent; }
-    template <typename T>
-    QWidget* any(const QList<T*>& list) { return list[between(0, static_cast<int>(list.size()) - 1)]; }
+    template <typename T> QWidget* any(const QList<T*>& list)
+    {
+        return list[between(0, static_cast<int>(list.size()) - 1)];
+    }
 
     // Any characters a user may type, mostly those of numbers.
     QString anyText(int length, const QString& alphabet = QStringLiteral(u"0123456789.+-eE ,ax中é\u00a0１"))
     {
         QString out;
-        for (int i = 0; i < length; ++i)
-            out += alphabet[between(0, static_cast<int>(alphabet.size()) - 1)];
+        for (int i = 0; i < length; ++i) out += alphabet[between(0, static_cast<int>(alphabet.size()) - 1)];
         return out;
     }
 
@@ -140,17 +134,14 @@ private:
     {
         QString out = chance(30) ? QString(chance(50) ? "-" : "+") : QString();
         out += anyText(between(1, 4), "0123456789");
-        if (chance(40))
-            out += '.' + anyText(between(0, 3), "0123456789");
-        if (chance(15))
-            out += QString(chance(50) ? "e" : "E-") + anyText(between(1, 3), "0123456789");
+        if (chance(40)) out += '.' + anyText(between(0, 3), "0123456789");
+        if (chance(15)) out += QString(chance(50) ? "e" : "E-") + anyText(between(1, 3), "0123456789");
         return out;
     }
 
     Action typing(QWidget* box)
     {
-        if (chance(2))
-            return {Action::Type, box, anyText(between(1'000, 3'000))};
+        if (chance(2)) return {Action::Type, box, anyText(between(1'000, 3'000))};
         return {Action::Type, box, chance(90) ? numberText() : anyText(between(1, 12))};
     }
 
@@ -158,23 +149,16 @@ private:
     {
         auto* box = qobject_cast<QLineEdit*>(now.focus);
         // A box just entered is empty, and a user mostly types into it.
-        if (box && box->text().isEmpty() && chance(80))
-            return typing(box);
+        if (box && box->text().isEmpty() && chance(80)) return typing(box);
         const int roll = between(0, 99);
-        if (roll < 30)
-            return {Action::Click, any(boxes_), {}};
-        if (roll < 50)
-            return {Action::Click, any(buttons_), {}};
-        if (roll < 62)
-            return {Action::Click, any(options_), {}};
-        if (roll < 68 || (!box && !qobject_cast<QAbstractButton*>(now.focus)))
-            return {Action::Tab, now.focus, {}};
-        if (roll < 71)
-            return {Action::Backtab, now.focus, {}};
+        if (roll < 30) return {Action::Click, any(boxes_), {}};
+        if (roll < 50) return {Action::Click, any(buttons_), {}};
+        if (roll < 62) return {Action::Click, any(options_), {}};
+        if (roll < 68 || (!box && !qobject_cast<QAbstractButton*>(now.focus))) return {Action::Tab, now.focus, {}};
+        if (roll < 71) return {Action::Backtab, now.focus, {}};
         if (box && roll < 73)
             return {Action::Paste, box, anyText(100'000, chance(50) ? "0123456789" : "0123456789.+-eE ,ax中")};
-        if (box)
-            return roll < 80 ? typing(box) : Action{Action::Tab, box, {}};
+        if (box) return roll < 80 ? typing(box) : Action{Action::Tab, box, {}};
         return {Action::Space, now.focus, {}};
     }
 
@@ -203,10 +187,10 @@ private:
     {
         Expected out{now, {}, 0, std::nullopt, {}};
         const bool movesFocus = action.kind == Action::Tab || action.kind == Action::Backtab
-                                || (action.kind == Action::Click && action.target != now.focus);
+            || (action.kind == Action::Click && action.target != now.focus);
         if (const auto box = boxes_.indexOf(now.focus); movesFocus && box >= 1) {
-            for (const std::string& message : lens::checkEntry(leaveChecks[box - 1], utf8(now.texts[box]),
-                                                               utf8(now.texts[5])))
+            for (const std::string& message :
+                 lens::checkEntry(leaveChecks[box - 1], utf8(now.texts[box]), utf8(now.texts[5])))
                 out.leaveMessages << fromUtf8(message);
         }
         // A click that takes the focus from a box whose check complains is lost, unless it enters a box.
@@ -225,13 +209,11 @@ private:
         QList<bool>& options = out.state.options;
         if (name == "Command3" || name == "Command5") {
             const bool mould = name == "Command3";
-            for (int i = mould ? 1 : 4; i < (mould ? 4 : 8); ++i)
-                texts[i].clear();
+            for (int i = mould ? 1 : 4; i < (mould ? 4 : 8); ++i) texts[i].clear();
         } else if (const auto option = optionNames.indexOf(name); option >= 0) {
             // Each group is exclusive on its own.
             const bool index = option < systom;
-            for (int i = index ? 0 : systom; i < (index ? systom : measure + 1); ++i)
-                options[i] = i == option;
+            for (int i = index ? 0 : systom; i < (index ? systom : measure + 1); ++i) options[i] = i == option;
             if (option == measure) {
                 texts[3] = remembered_;
                 out.effect = "Measure clicks";
@@ -253,26 +235,22 @@ private:
         };
         if (button == "Command1") {
             const auto result = lens::computeSurfaceCurve(utf8(texts[0]));
-            if (!calculated(result, "curve calculations"))
-                return;
-            for (int row = 0; row < 7; ++row)
-                results[row] = fromUtf8(result->curveTexts[row]);
+            if (!calculated(result, "curve calculations")) return;
+            for (int row = 0; row < 7; ++row) results[row] = fromUtf8(result->curveTexts[row]);
             out.rememberedCurve = fromUtf8(result->measuredFrontCurve);
         } else if (button == "Command2") {
             const QList<bool>& options = out.state.options;
             const auto chosen = std::find(options.begin(), options.begin() + systom, true) - options.begin();
             const auto material = chosen < systom ? std::optional(lens::LensMaterial(chosen)) : std::nullopt;
-            const auto result = lens::computeMouldCurves(options[systom], material, utf8(texts[1]), utf8(texts[2]),
-                                                         utf8(texts[3]));
-            if (!calculated(result, "mould calculations"))
-                return;
+            const auto result =
+                lens::computeMouldCurves(options[systom], material, utf8(texts[1]), utf8(texts[2]), utf8(texts[3]));
+            if (!calculated(result, "mould calculations")) return;
             results[7] = fromUtf8(result->gbaseText);
             results[8] = fromUtf8(result->gcrossText);
         } else {
             const auto result =
                 lens::computeGlassDiameter(utf8(texts[4]), utf8(texts[5]), utf8(texts[6]), utf8(texts[7]));
-            if (calculated(result, "diameter calculations"))
-                results[9] = fromUtf8(*result);
+            if (calculated(result, "diameter calculations")) results[9] = fromUtf8(*result);
         }
     }
 
@@ -281,8 +259,7 @@ private:
         QCoreApplication::processEvents();
         const QDeadlineTimer deadline(5000);
         while (!window_.isActiveWindow() || QApplication::activeModalWidget()) {
-            if (deadline.hasExpired())
-                fail("the window did not become active again after its message boxes");
+            if (deadline.hasExpired()) fail("the window did not become active again after its message boxes");
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
     }
@@ -300,26 +277,27 @@ private:
                     .arg(leaving.join(" / "), QString::number(expected.failures), shown.join(" / ")));
         for (int i = 0; i < resultNames.size(); ++i)
             require(now.results[i] == expected.state.results[i],
-                    QString(R"(%1 reads "%2", expected "%3")").arg(resultNames[i], now.results[i], expected.state.results[i]));
+                    QString(R"(%1 reads "%2", expected "%3")")
+                        .arg(resultNames[i], now.results[i], expected.state.results[i]));
         require(now.options == expected.state.options, "an option changed that the action does not change");
         const bool typed = action_.kind == Action::Type || action_.kind == Action::Paste;
         for (int i = 0; i < boxNames.size(); ++i) {
             if (typed && boxes_[i] == action_.target) {
-                const auto length = std::min(before.texts[i].size() + action_.text.size(), qsizetype{boxes_[i]->maxLength()});
+                const auto length =
+                    std::min(before.texts[i].size() + action_.text.size(), qsizetype{boxes_[i]->maxLength()});
                 require(now.texts[i].size() == length, boxNames[i] + " did not take all that was typed or pasted");
                 continue;
             }
             const bool entered = boxes_[i] == now.focus && now.focus != before.focus;
             const QString text = entered ? QString() : expected.state.texts[i];
-            require(now.texts[i] == text, QString(R"(%1 holds "%2", expected "%3")")
-                                              .arg(boxNames[i], now.texts[i].left(60), text.left(60)));
+            require(now.texts[i] == text,
+                    QString(R"(%1 holds "%2", expected "%3")").arg(boxNames[i], now.texts[i].left(60), text.left(60)));
         }
     }
 
     void require(bool holds, const QString& what) const
     {
-        if (!holds)
-            fail(what);
+        if (!holds) fail(what);
     }
 
     [[noreturn]] void fail(const QString& what) const
