@@ -1,0 +1,298 @@
+// The calculator window driven through real key and mouse events, with each message captured from the
+// real modal box and answered with OK, as a user would.
+#include "window/main_window.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+struct Ui {
+    lens::MainWindow window;
+    QTimer answerer;
+    QStringList answered;
+    std::function<void()> beforeAnswer = [] { };
+
+    Ui()
+    {
+        QObject::connect(&answerer, &QTimer::timeout, [this] { answer(); });
+        answerer.start(5);
+        window.show();
+        settle();
+    }
+    QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
+    QString text(const QString& name) const { return control(name)->property("text").toString(); }
+    bool checked(const QString& name) const { return control(name)->property("checked").toBool(); }
+    QString focused() const { return window.focusWidget() ? window.focusWidget()->objectName() : QString(); }
+    // Near the left edge, where an option's circle is.
+    void click(const QString& name)
+    {
+        settle();
+        QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(8, control(name)->height() / 2));
+    }
+    void type(const QString& box, const QString& typed)
+    {
+        click(box);
+        settle();
+        QTest::keyClicks(control(box), typed);
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    // "Text2=-2" clicks into the box and types, "Tab" presses the key, any other step clicks the control.
+    void run(const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            if (step == "Tab")
+                press(Qt::Key_Tab);
+            else if (step.contains('='))
+                type(step.section('=', 0, 0), step.section('=', 1));
+            else
+                click(step);
+        }
+    }
+    QStringList messages()
+    {
+        settle();
+        return std::exchange(answered, {});
+    }
+    // The offscreen platform has no window manager to activate the window again after a box closes.
+    void answer()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+            const bool plain = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
+                && box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)};
+            beforeAnswer();
+            answered << (plain ? box->text() : "malformed: " + box->text());
+            QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+        }
+        if (box || !window.isActiveWindow()) window.activateWindow();
+    }
+    void settle()
+    {
+        if (!QTest::qWaitFor([this] { return window.isActiveWindow() && !QApplication::activeModalWidget(); }))
+            qFatal("the calculator window did not become active");
+    }
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The focus starts on the curve panel's "Calc"; Shift+Tab enters "Vector Hight" and empties it.
+    // An option group is one stop, left on the option that had the focus.
+    void startUpAndTabOrder()
+    {
+        Ui ui;
+        for (const char* field :
+             {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Label9", "Label10", "Label11",
+              "Label12", "Label13", "Label14", "Label23", "Label21", "Label22", "Label26"})
+            QCOMPARE(ui.text(field), field == QString("Text1") ? "Vector Hight" : "");
+        QStringList visited{ui.focused()};
+        ui.press(Qt::Key_Backtab);
+        QCOMPARE(ui.text("Text1"), "");
+        for (int i = 0; i < 17; ++i) {
+            visited << ui.focused();
+            ui.press(Qt::Key_Tab);
+            ui.messages();  // the checks of the emptied boxes speak up as the focus leaves them
+        }
+        const QStringList order{"Command1", "Text1",    "Command1", "Text2",    "Text3", "Option7",
+                                "Text4",    "Command2", "Command3", "Option1",  "Text5", "Text6",
+                                "Text7",    "Text8",    "Command4", "Command5", "Text1", "Command1"};
+        QCOMPARE(visited, order);
+    }
+
+    // Each row is a script for Ui::run. Afterwards the options clicked are selected and the boxes typed into
+    // are empty ("Clear"), but for the texts the row lists: a failed calculation and "Clear" keep results.
+    void panels_data()
+    {
+        using List = QStringList;
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("texts");
+        const List curves{"Label9=12.17", "Label10=14.29", "Label11=13.27", "Label12=14.51",
+                          "Label13=16.1", "Label14=18.05", "Label23=12.93"};
+        const List noCurves{"Label9=", "Label10=", "Label11=", "Label12=", "Label13=", "Label14=", "Label23="};
+        // "Measure" fills "Front Curve" with the measured front curve, also when already selected.
+        const List measure{"Text4=3", "Option8", "Text4=3", "Option8"};
+        const List sag5{"Text1=5", "Command1"};
+        const List kept = curves + List{"Text4=12.14"};  // after sag 5
+        const List noSag{"Please Enter Number Value In Vector Hight Text!!!"};
+        QTest::newRow("sag 5") << sag5 + measure << List{} << curves + List{"Text1=5", "Text4=12.14"};
+        QTest::newRow("prompt") << List{"Command1"} + measure << noSag << noCurves + List{"Text1=Vector Hight"};
+        QTest::newRow("sag empty") << List{"Text1=", "Command1"} + measure << noSag << noCurves;
+        QTest::newRow("empty after 5") << sag5 + List{"Text1=", "Command1"} + measure << noSag << kept;
+        QTest::newRow("zero after 5") << sag5 + List{"Text1=0", "Command1"} + measure
+                                      << List{"Vector Hight Can Not Be Zero!!!"} << kept + List{"Text1=0"};
+        QTest::newRow("out of range after 5") << sag5 + List{"Text1=1e-307", "Command1"} + measure
+                                              << List{"Vector Hight Is Out Of Range!!!"} << kept + List{"Text1=1e-307"};
+
+        const auto mould = [](const QString& sphere) {
+            return List{"Text2=" + sphere, "Text3=-1", "Text4=6", "Command2", "Command3"};
+        };
+        const List noMould{"Label21=", "Label22="};
+        const List noIndex{"Please Select An Index!!!"};
+        QTest::newRow("Systom CR39") << List{"Option7", "Option1"} + mould("-2") << List{}
+                                     << List{"Label21=7.64", "Label22=8.64"};
+        QTest::newRow("CR39") << List{"Option1"} + mould("-2") << List{} << List{"Label21=8", "Label22=9"};
+        QTest::newRow("no index") << List{"Option7"} + mould("-2") << noIndex << noMould;
+        QTest::newRow("no index, sphere 0") << mould("0") << noIndex << noMould;
+        QTest::newRow("mould out of range")
+            << List{"Option9"} + mould("1e308") << List{"Value Is Out Of Range!!!"} << noMould;
+        QTest::newRow("no index, sphere abc")
+            << mould("abc")
+            << List{"Please Enter Number Value In Sphere Text!!!",
+                    "Please Enter Number Value In Sphere, Cylinder And Front Curve Text!!!"}
+            << noMould;
+
+        QTest::newRow("diameter 67") << List{"Text5=62", "Text6=52", "Text7=18", "Text8=56", "Command4", "Command5"}
+                                     << List{} << List{"Label26=67"};
+        QTest::newRow("diameter 3") << List{"Command4", "Command5"} << List{} << List{"Label26=3"};
+        QTest::newRow("diameter out of range") << List{"Text6=1e308", "Text8=1e308", "Command4", "Command5"}
+                                               << List{"Value Is Out Of Range!!!"} << List{"Label26="};
+        // "ED" is emptied on entry, so leaving it at once fails both of its checks.
+        QTest::newRow("Tab into ED and out")
+            << List{"Text8=40", "Text6=52", "Text7=18", "Tab", "Tab"}
+            << List{"Please Enter Plus Value In ED Text!!", "Please Enter Right Value In ED Text!!!"}
+            << List{"Text6=52", "Text7=18"};
+    }
+
+    void panels()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, texts);
+        Ui ui;
+        ui.run(steps);
+        QCOMPARE(ui.messages(), messages);
+        QMap<QString, QString> expected;
+        for (const QString& step : steps + texts)
+            if (step.contains('='))
+                expected[step.section('=', 0, 0)] = texts.contains(step) ? step.section('=', 1) : "";
+        for (const auto& [name, text] : expected.asKeyValueRange()) QCOMPARE(ui.text(name), text);
+        for (const QString& step : steps)
+            if (step.startsWith("Option")) QVERIFY2(ui.checked(step), qPrintable(step));
+    }
+
+    // The box left shows all its messages, in order, before the box entered is emptied, once; neither
+    // the boxes nor the activations after them empty anything or show a message again.
+    void leaveThenEnter_data()
+    {
+        QTest::addColumn<QString>("from");  // the box left and what it holds
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<QStringList>("expected");
+        const QString cylinder = "Please Enter Minus Value In The Cylinder Text!!!";
+        QTest::newRow("Cylinder 5x") << "Text3=5x" << "Text4" << true << QStringList{cylinder, cylinder};
+        QTest::newRow("Sphere") << "Text2=abc" << "Text3" << false
+                                << QStringList{"Please Enter Number Value In Sphere Text!!!"};
+        QTest::newRow("A") << "Text6=x" << "Text8" << true << QStringList{"Please Enter Plus Value In A Text!!"};
+    }
+
+    void leaveThenEnter()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(bool, byMouse);
+        QFETCH(QStringList, expected);
+        Ui ui;
+        ui.run({to + "=6", from});
+        ui.messages();
+        QStringList seen;
+        ui.beforeAnswer = [&] { seen << ui.text(to); };
+        byMouse ? ui.click(to) : ui.press(Qt::Key_Tab);
+        QCOMPARE(ui.messages(), expected);
+        QCOMPARE(seen, QStringList(expected.size(), "6"));
+        QCOMPARE(ui.focused(), to);
+        QCOMPARE(ui.text(to), "");
+        QTest::keyClicks(ui.control(to), "-2");
+        QCOMPARE(ui.text(to), "-2");
+        QCOMPARE(ui.text(from.section('=', 0, 0)), from.section('=', 1));
+    }
+
+    // A click that takes the focus from a box whose check warns has no effect and leaves the button
+    // up; the next click works (either empties "Front Curve": "Clear", or "Measure" before any curve).
+    void clickFromWarningBoxIsLost_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("Clear") << "Command3";
+        QTest::newRow("Measure") << "Option8";
+    }
+
+    void clickFromWarningBoxIsLost()
+    {
+        QFETCH(QString, target);
+        Ui ui;
+        ui.type("Text4", "-1");
+        ui.click(target);
+        QCOMPARE(ui.messages(), QStringList{"Please Enter Plus Value In Front Curve Text!!"});
+        QVERIFY(!ui.control(target)->property("down").toBool() && !ui.checked(target));
+        QCOMPARE(ui.text("Text4"), "-1");
+        ui.click(target);
+        QCOMPARE(ui.messages(), QStringList{});
+        QCOMPARE(ui.text("Text4"), "");
+    }
+
+    // Every entry and result field: a name, and a description naming the unit, millimetres for the sag
+    // and the glass diameter panel, dioptres for the rest.
+    void fieldsNameTheirUnit()
+    {
+        Ui ui;
+        int fields = 0;
+        for (QWidget* field : ui.window.findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(field);
+            if (!qobject_cast<QLineEdit*>(field) && !(label && label->frameShape() == QFrame::Box)) continue;
+            ++fields;
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(field);
+            const bool mm = field->objectName() == "Text1" || field->parentWidget()->objectName() == "Frame4";
+            QVERIFY2(!node->text(QAccessible::Name).isEmpty()
+                         && node->text(QAccessible::Description).endsWith(mm ? ", in mm" : ", in dioptres"),
+                     qPrintable(field->objectName()));
+        }
+        QCOMPARE(fields, 18);
+    }
+
+    // Run again at QT_SCALE_FACTOR 1.5 and 2: the same window in device-independent pixels, and
+    // every caption and result, once the results are filled, fits inside its control.
+    void scaledWindowFits()
+    {
+        const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        Ui ui;
+        QCOMPARE(ui.window.size(), QSize(499, 431));
+        QCOMPARE(ui.window.grab().size(), (QSizeF(499, 431) * factor).toSize());
+        ui.run({"Text1=5", "Command1", "Option1", "Text2=-2", "Text3=-1", "Text4=6", "Command2", "Text5=62", "Text6=52",
+                "Text7=18", "Text8=56", "Command4"});
+        QCOMPARE(ui.messages(), QStringList{});
+        for (QWidget* control : ui.window.findChildren<QWidget*>()) {
+            QRect room = control->contentsRect();
+            const QString text = control->property(qobject_cast<QGroupBox*>(control) ? "title" : "text").toString();
+            if (text.isEmpty() || qobject_cast<QLineEdit*>(control)) continue;
+            if (qobject_cast<QRadioButton*>(control))
+                room.setLeft(control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                             + control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing));
+            // Down to the baseline of the last line: the captions have no descenders.
+            const QRect need = control->fontMetrics()
+                                   .boundingRect(room, Qt::TextWordWrap | Qt::TextShowMnemonic, text)
+                                   .adjusted(0, 0, 0, -control->fontMetrics().descent());
+            QVERIFY2(room.contains(need), qPrintable(control->objectName() + ": " + text));
+        }
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
