@@ -25,7 +25,7 @@ inline constexpr std::array<MaterialConstants, 7> materialConstants{{
     {LensMaterial::Trvx, 530, 530},
 }};
 
-inline constexpr const MaterialConstants& constantsOf(LensMaterial material)
+constexpr const MaterialConstants& constantsOf(LensMaterial material)
 {
     return materialConstants[static_cast<std::size_t>(material)];
 }

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <iterator>
 
 namespace lens {
 
@@ -128,8 +127,7 @@ QFont songFont(double points)
 
 QString captionOf(const char* name)
 {
-    const auto* row = std::find_if(std::begin(controls), std::end(controls),
-                                   [&](const Control& c) { return qstrcmp(c.name, name) == 0; });
+    const auto* row = std::ranges::find_if(controls, [&](const Control& c) { return qstrcmp(c.name, name) == 0; });
     return QString::fromUtf8(row->caption);
 }
 

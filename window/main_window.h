@@ -56,7 +56,7 @@ private:
     void showFailure(Panel panel, CalcError error);
     QLineEdit* box(const char* name) const;
     QRadioButton* option(const char* name) const;
-    QString read(const char* box) const;
+    QString read(const char* name) const;
     void write(const char* control, const QString& text);
 
     // The "PC" curve of the last successful curve calculation at the reference constant 498.

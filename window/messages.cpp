@@ -28,8 +28,8 @@ constexpr FailureMessage failureMessages[] = {
 
 QString failureMessage(Panel panel, CalcError error)
 {
-    const auto* row = std::find_if(std::begin(failureMessages), std::end(failureMessages),
-                                   [&](const FailureMessage& m) { return m.panel == panel && m.error == error; });
+    const auto* row = std::ranges::find_if(
+        failureMessages, [&](const FailureMessage& m) { return m.panel == panel && m.error == error; });
     // The core gives each panel only the errors listed for it.
     Q_ASSERT(row != std::end(failureMessages));
     return QString::fromUtf8(row->text);
