@@ -110,10 +110,7 @@ constexpr Control controls[] = {
      "Glass diameter, in mm"},
 };
 
-int pixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
+int pixels(int twips) { return qRound(twips / 15.0); }
 
 QFont songFont(double points)
 {
@@ -165,8 +162,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent)
 void joinGroup(QRadioButton* option, QWidget* container, QHash<QWidget*, QButtonGroup*>& groups, QWidget* window)
 {
     QButtonGroup*& group = groups[container];
-    if (!group)
-        group = new QButtonGroup(window);
+    if (!group) group = new QButtonGroup(window);
     group->addButton(option);
 }
 
@@ -200,17 +196,14 @@ QList<QWidget*> buildControls(QWidget* window)
         widget->setFont(songFont(c.points));
         widget->setAccessibleName(*c.namedBy ? captionOf(c.namedBy) : QString::fromUtf8(c.caption));
         widget->setAccessibleDescription(QString::fromUtf8(c.description));
-        if (auto* option = qobject_cast<QRadioButton*>(widget))
-            joinGroup(option, parent, groups, window);
-        if (widget->focusPolicy() != Qt::NoFocus)
-            focusable.append({c.tabIndex, widget});
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) joinGroup(option, parent, groups, window);
+        if (widget->focusPolicy() != Qt::NoFocus) focusable.append({c.tabIndex, widget});
     }
 
     std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
     QList<QWidget*> tabOrder;
     for (const auto& [tabIndex, widget] : focusable) {
-        if (!tabOrder.isEmpty())
-            QWidget::setTabOrder(tabOrder.last(), widget);
+        if (!tabOrder.isEmpty()) QWidget::setTabOrder(tabOrder.last(), widget);
         tabOrder.append(widget);
     }
     return tabOrder;

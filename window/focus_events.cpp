@@ -21,12 +21,8 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
 {
     auto* control = static_cast<QWidget*>(watched);
     switch (event->type()) {
-    case QEvent::FocusIn:
-        focusIn(control);
-        break;
-    case QEvent::FocusOut:
-        focusOut(control, static_cast<QFocusEvent*>(event)->reason());
-        break;
+    case QEvent::FocusIn: focusIn(control); break;
+    case QEvent::FocusOut: focusOut(control, static_cast<QFocusEvent*>(event)->reason()); break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         // Qt moves the focus before it delivers the press, so a press that opened a message
@@ -35,8 +31,7 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
         swallowPressOn_ = nullptr;
         return swallow;
     }
-    default:
-        break;
+    default: break;
     }
     return false;
 }
@@ -46,20 +41,15 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
 // the one last entered is an entry.
 void FocusEvents::focusIn(QWidget* control)
 {
-    if (leaving_ || (control == entered_ && !left_))
-        return;
-    if (!left_)
-        leave(Qt::OtherFocusReason);
-    if (control != entered_ || left_)
-        enter(control);
+    if (leaving_ || (control == entered_ && !left_)) return;
+    if (!left_) leave(Qt::OtherFocusReason);
+    if (control != entered_ || left_) enter(control);
 }
 
 void FocusEvents::focusOut(QWidget* control, Qt::FocusReason reason)
 {
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-        return;
-    if (control == entered_ && !left_ && !leaving_)
-        leave(reason);
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+    if (control == entered_ && !left_ && !leaving_) leave(reason);
 }
 
 void FocusEvents::leave(Qt::FocusReason reason)
@@ -70,13 +60,11 @@ void FocusEvents::leave(Qt::FocusReason reason)
     leaving_ = true;
     const bool warned = leave_(entered_);
     leaving_ = false;
-    if (warned && reason == Qt::MouseFocusReason)
-        swallowPressOn_ = taker;
+    if (warned && reason == Qt::MouseFocusReason) swallowPressOn_ = taker;
 
     // Entries that arrived while the leave's messages were open were held back until now.
     QWidget* focused = window_->focusWidget();
-    if (controls_.contains(focused) && focused != entered_)
-        enter(focused);
+    if (controls_.contains(focused) && focused != entered_) enter(focused);
 }
 
 void FocusEvents::enter(QWidget* control)

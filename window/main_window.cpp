@@ -29,27 +29,21 @@ struct OptionMaterial {
 };
 
 constexpr OptionMaterial indexOptions[] = {
-    {"Option1", LensMaterial::Cr39},     {"Option2", LensMaterial::Pc},
-    {"Option3", LensMaterial::Index156}, {"Option4", LensMaterial::Index161},
-    {"Option5", LensMaterial::Index167}, {"Option6", LensMaterial::Index174},
+    {"Option1", LensMaterial::Cr39},     {"Option2", LensMaterial::Pc},       {"Option3", LensMaterial::Index156},
+    {"Option4", LensMaterial::Index161}, {"Option5", LensMaterial::Index167}, {"Option6", LensMaterial::Index174},
     {"Option9", LensMaterial::Trvx},
 };
 
-std::string utf8(const QString& text)
-{
-    return text.toStdString();
-}
+std::string utf8(const QString& text) { return text.toStdString(); }
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(title);
     connectEvents(buildControls(this));
@@ -79,12 +73,10 @@ void MainWindow::connectEvents(const QList<QWidget*>& focusable)
     };
     auto enter = [this, entries](QWidget* control) {
         for (const auto& [name, operation] : entries)
-            if (control->objectName() == QLatin1String(name))
-                (this->*operation)();
+            if (control->objectName() == QLatin1String(name)) (this->*operation)();
     };
     auto* focus = new FocusEvents(this, enter, [this](QWidget* control) { return leaveControl(control); });
-    for (QWidget* control : focusable)
-        focus->track(control);
+    for (QWidget* control : focusable) focus->track(control);
 }
 
 bool MainWindow::leaveControl(QWidget* control)
@@ -97,17 +89,16 @@ bool MainWindow::leaveControl(QWidget* control)
     };
     const int before = messagesShown;
     for (const auto& [name, operation] : leaves)
-        if (control->objectName() == QLatin1String(name))
-            (this->*operation)();
+        if (control->objectName() == QLatin1String(name)) (this->*operation)();
     return messagesShown != before;
 }
 
 void MainWindow::Form_Load()
 {
     write("Text1", QStringLiteral("Vector Hight"));
-    for (const char* control : {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Text2", "Text3",
-                                "Text4", "Text5", "Text6", "Text7", "Text8", "Label21", "Label22", "Label23",
-                                "Label26"})
+    for (const char* control :
+         {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Text2", "Text3", "Text4", "Text5", "Text6",
+          "Text7", "Text8", "Label21", "Label22", "Label23", "Label26"})
         write(control, {});
 }
 
@@ -131,20 +122,17 @@ void MainWindow::Text8_LostFocus() { checkField(EntryField::Ed, "Text8", read("T
 void MainWindow::Command1_Click()
 {
     const auto result = computeSurfaceCurve(utf8(read("Text1")));
-    if (!result)
-        return showFailure(Panel::Curve, result.error());
+    if (!result) return showFailure(Panel::Curve, result.error());
     measuredFrontCurve = fromUtf8(result->measuredFrontCurve);
     const char* rows[] = {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label23"};
-    for (std::size_t row = 0; row < std::size(rows); ++row)
-        write(rows[row], fromUtf8(result->curveTexts[row]));
+    for (std::size_t row = 0; row < std::size(rows); ++row) write(rows[row], fromUtf8(result->curveTexts[row]));
 }
 
 void MainWindow::Command2_Click()
 {
     std::optional<LensMaterial> material;
     for (const auto& [name, indexMaterial] : indexOptions)
-        if (option(name)->isChecked())
-            material = indexMaterial;
+        if (option(name)->isChecked()) material = indexMaterial;
     const auto result = computeMouldCurves(option("Option7")->isChecked(), material, utf8(read("Text2")),
                                            utf8(read("Text3")), utf8(read("Text4")));
     if (!result) {
@@ -158,29 +146,25 @@ void MainWindow::Command2_Click()
 
 void MainWindow::Command3_Click()
 {
-    for (const char* control : {"Text2", "Text3", "Text4"})
-        write(control, {});
+    for (const char* control : {"Text2", "Text3", "Text4"}) write(control, {});
 }
 
 void MainWindow::Command4_Click()
 {
-    const auto result = computeGlassDiameter(utf8(read("Text5")), utf8(read("Text6")), utf8(read("Text7")),
-                                             utf8(read("Text8")));
-    if (!result)
-        return showFailure(Panel::Diameter, result.error());
+    const auto result =
+        computeGlassDiameter(utf8(read("Text5")), utf8(read("Text6")), utf8(read("Text7")), utf8(read("Text8")));
+    if (!result) return showFailure(Panel::Diameter, result.error());
     write("Label26", fromUtf8(*result));
 }
 
 void MainWindow::Command5_Click()
 {
-    for (const char* control : {"Text5", "Text6", "Text7", "Text8"})
-        write(control, {});
+    for (const char* control : {"Text5", "Text6", "Text7", "Text8"}) write(control, {});
 }
 
 void MainWindow::Option8_Click()
 {
-    if (option("Option8")->isChecked())
-        write("Text4", measuredFrontCurve);
+    if (option("Option8")->isChecked()) write("Text4", measuredFrontCurve);
 }
 
 void MainWindow::showMessage(const QString& text)
@@ -192,29 +176,16 @@ void MainWindow::showMessage(const QString& text)
 
 void MainWindow::checkField(EntryField field, const char* box, const QString& aText)
 {
-    for (const std::string& message : checkEntry(field, utf8(read(box)), utf8(aText)))
-        showMessage(fromUtf8(message));
+    for (const std::string& message : checkEntry(field, utf8(read(box)), utf8(aText))) showMessage(fromUtf8(message));
 }
 
-void MainWindow::showFailure(Panel panel, CalcError error)
-{
-    showMessage(failureMessage(panel, error));
-}
+void MainWindow::showFailure(Panel panel, CalcError error) { showMessage(failureMessage(panel, error)); }
 
-QLineEdit* MainWindow::box(const char* name) const
-{
-    return findChild<QLineEdit*>(name);
-}
+QLineEdit* MainWindow::box(const char* name) const { return findChild<QLineEdit*>(name); }
 
-QRadioButton* MainWindow::option(const char* name) const
-{
-    return findChild<QRadioButton*>(name);
-}
+QRadioButton* MainWindow::option(const char* name) const { return findChild<QRadioButton*>(name); }
 
-QString MainWindow::read(const char* name) const
-{
-    return box(name)->text();
-}
+QString MainWindow::read(const char* name) const { return box(name)->text(); }
 
 void MainWindow::write(const char* control, const QString& text)
 {
