@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     // Values pass through DoNotOptimize so that the compiler cannot fold the calls away.
     double curve = 12.170731707317073;
+    double shown = 12.17;  // the calculations show values already rounded to hundredths
     double negative = -13.52;
     const std::pair<const char*, std::function<void()>> operations[] = {
         {"isNumericText", [] { benchmark::DoNotOptimize(lens::isNumericText(" -4.25 ")); }},
@@ -22,8 +23,8 @@ int main(int argc, char** argv)
          }},
         {"numberText",
          [&] {
-             benchmark::DoNotOptimize(curve);
-             benchmark::DoNotOptimize(lens::numberText(curve));
+             benchmark::DoNotOptimize(shown);
+             benchmark::DoNotOptimize(lens::numberText(shown));
          }},
         {"wholeNumberText",
          [&] {
