@@ -65,7 +65,7 @@ inline std::optional<double> atFifteenDigits(double x)
 }
 
 // Each target's properties, checked for one input.
-void check(std::string_view input);
+void check(std::string_view /*input*/);
 
 }  // namespace lens::fuzz
 

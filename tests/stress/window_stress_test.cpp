@@ -141,7 +141,7 @@ int main(int argc, char** argv)
         require(window.isVisible() && QTest::qWaitFor([&] { return window.isActiveWindow(); }), "the window is gone");
 
         const QStringList now = state();
-        const auto panel = targets.indexOf(clicked) < 3 ? targets.indexOf(clicked) : -1;  // clicked "Calc"
+        const int panel = targets.indexOf(clicked) < 3 ? static_cast<int>(targets.indexOf(clicked)) : -1;  // "Calc"
         if (now.first(10) != before.first(10) || (panel >= 0 && shown == shownBefore)) {
             QString measured = remembered;
             const auto expected = panel < 0 ? std::nullopt : calculate(panel, before, measured);
