@@ -1,9 +1,10 @@
 #include "window/controls.h"
 
+#include "window/result_field.h"
+
 #include <QButtonGroup>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -143,17 +144,10 @@ QString captionOf(const char* name)
 
 QLabel* makeLabel(const Control& c, QWidget* parent)
 {
+    if (c.look & Bordered) return new ResultField(songFont(c.points), parent);
     auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
     label->setAlignment(Qt::AlignTop | ((c.look & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
-    if (c.look & Bordered) {
-        // A result is one number: wrapping would move its last digits out of sight and show
-        // another number ("12.1" for "12.17"). showResult shrinks what does not fit instead.
-        label->setFrameShape(QFrame::Box);
-        label->setLineWidth(1);
-        label->setIndent(0);
-    } else {
-        label->setWordWrap(true);  // captions wrap at spaces: "Front Curve" takes two lines
-    }
+    label->setWordWrap(true);  // captions wrap at spaces: "Front Curve" takes two lines
     return label;
 }
 
@@ -179,32 +173,48 @@ void joinGroup(QRadioButton* option, QWidget* container, QHash<QWidget*, QButton
     group->addButton(option);
 }
 
-}  // namespace
-
-void showResult(QLabel* result, const QString& text)
+// The named control, which must exist with that kind: a misspelt name stops the program at its start.
+template <class Widget> Widget* find(const QHash<QString, QWidget*>& byName, const char* name)
 {
-    constexpr double smallestPoints = 6;
-    QFont font = songFont(windowPoints);
-    const int room = result->contentsRect().width();
-    while (font.pointSizeF() > smallestPoints && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    result->setFont(font);
-    result->setText(text);
-    // Past the smallest size the whole number is still one hover away.
-    result->setToolTip(QFontMetrics(font).horizontalAdvance(text) > room ? text : QString());
+    auto* widget = qobject_cast<Widget*>(byName.value(QLatin1String(name)));
+    if (!widget) qFatal("the window has no control %s of the kind its events need", name);
+    return widget;
 }
 
-QList<QWidget*> buildControls(QWidget* window)
+Controls bind(const QHash<QString, QWidget*>& byName)
+{
+    const auto box = [&](const char* name) { return find<QLineEdit>(byName, name); };
+    const auto result = [&](const char* name) { return find<ResultField>(byName, name); };
+    const auto option = [&](const char* name) { return find<QRadioButton>(byName, name); };
+    const auto button = [&](const char* name) { return find<QPushButton>(byName, name); };
+    return {
+        box("Text1"), box("Text2"), box("Text3"), box("Text4"), box("Text5"), box("Text6"), box("Text7"), box("Text8"),
+        {result("Label9"), result("Label10"), result("Label11"), result("Label12"), result("Label13"),
+         result("Label14"), result("Label23")},
+        result("Label21"), result("Label22"), result("Label26"),
+        {option("Option1"), option("Option2"), option("Option3"), option("Option4"), option("Option5"),
+         option("Option6"), option("Option9")},
+        option("Option7"), option("Option8"),
+        button("Command1"), button("Command2"), button("Command3"), button("Command4"), button("Command5"),
+        {},
+    };
+}
+
+}  // namespace
+
+Controls buildControls(QWidget* window)
 {
     window->setFont(songFont(windowPoints));
     window->setFixedSize(pixels(clientWidth), pixels(clientHeight));
 
+    QHash<QString, QWidget*> byName;
     QHash<QWidget*, QButtonGroup*> groups;
     QList<std::pair<int, QWidget*>> focusable;
     for (const Control& c : controls) {
-        QWidget* parent = *c.container ? window->findChild<QWidget*>(c.container) : window;
+        QWidget* parent = *c.container ? byName.value(QLatin1String(c.container)) : window;
         QWidget* widget = makeWidget(c, parent);
         widget->setObjectName(c.name);
+        byName.insert(widget->objectName(), widget);
         widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
         widget->setFont(songFont(c.points));
         widget->setAccessibleName(*c.namedBy ? captionOf(c.namedBy) : QString::fromUtf8(c.caption));
@@ -213,13 +223,13 @@ QList<QWidget*> buildControls(QWidget* window)
         if (widget->focusPolicy() != Qt::NoFocus) focusable.append({c.tabIndex, widget});
     }
 
+    Controls bound = bind(byName);
     std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
-    QList<QWidget*> tabOrder;
     for (const auto& [tabIndex, widget] : focusable) {
-        if (!tabOrder.isEmpty()) QWidget::setTabOrder(tabOrder.last(), widget);
-        tabOrder.append(widget);
+        if (!bound.tabOrder.isEmpty()) QWidget::setTabOrder(bound.tabOrder.last(), widget);
+        bound.tabOrder.append(widget);
     }
-    return tabOrder;
+    return bound;
 }
 
 }  // namespace lens

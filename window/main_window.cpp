@@ -3,11 +3,12 @@
 #include "core/lens.h"
 #include "window/controls.h"
 #include "window/focus_events.h"
+#include "window/result_field.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -23,17 +24,6 @@ const QString title = QStringLiteral("Lens Calculator");
 
 using Operation = void (MainWindow::*)();
 
-struct OptionMaterial {
-    const char* option;
-    LensMaterial material;
-};
-
-constexpr OptionMaterial indexOptions[] = {
-    {"Option1", LensMaterial::Cr39},     {"Option2", LensMaterial::Pc},       {"Option3", LensMaterial::Index156},
-    {"Option4", LensMaterial::Index161}, {"Option5", LensMaterial::Index167}, {"Option6", LensMaterial::Index174},
-    {"Option9", LensMaterial::Trvx},
-};
-
 std::string utf8(const QString& text) { return text.toStdString(); }
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -43,128 +33,128 @@ QString fromUtf8(const std::string& text) { return QString::fromStdString(text);
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(buildControls(this))
 {
     setWindowTitle(title);
-    connectEvents(buildControls(this));
+    connectEvents();
+    copyResultsByKeyboard(this, ui.tabOrder);
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     Form_Load();
     // Recorded before the first show, so Qt gives Command1 the focus at the first activation
     // instead of the first control of the tab chain, which would empty the prompt in Text1.
-    findChild<QWidget*>("Command1")->setFocus();
+    ui.command1->setFocus();
 }
 
-void MainWindow::connectEvents(const QList<QWidget*>& focusable)
+void MainWindow::connectEvents()
 {
-    const std::pair<const char*, Operation> clicks[] = {
-        {"Command1", &MainWindow::Command1_Click}, {"Command2", &MainWindow::Command2_Click},
-        {"Command3", &MainWindow::Command3_Click}, {"Command4", &MainWindow::Command4_Click},
-        {"Command5", &MainWindow::Command5_Click}, {"Option8", &MainWindow::Option8_Click},
+    const std::pair<QAbstractButton*, Operation> clicks[] = {
+        {ui.command1, &MainWindow::Command1_Click}, {ui.command2, &MainWindow::Command2_Click},
+        {ui.command3, &MainWindow::Command3_Click}, {ui.command4, &MainWindow::Command4_Click},
+        {ui.command5, &MainWindow::Command5_Click}, {ui.option8, &MainWindow::Option8_Click},
     };
     // clicked() also comes for an option already selected and for Space or an arrow key on it.
-    for (const auto& [control, operation] : clicks)
-        connect(findChild<QAbstractButton*>(control), &QAbstractButton::clicked, this, operation);
+    for (const auto& [control, operation] : clicks) connect(control, &QAbstractButton::clicked, this, operation);
 
-    const std::pair<const char*, Operation> entries[] = {
-        {"Text1", &MainWindow::Text1_GotFocus}, {"Text2", &MainWindow::Text2_GotFocus},
-        {"Text3", &MainWindow::Text3_GotFocus}, {"Text4", &MainWindow::Text4_GotFocus},
-        {"Text5", &MainWindow::Text5_GotFocus}, {"Text6", &MainWindow::Text6_GotFocus},
-        {"Text7", &MainWindow::Text7_GotFocus}, {"Text8", &MainWindow::Text8_GotFocus},
+    const std::pair<QWidget*, Operation> entries[] = {
+        {ui.text1, &MainWindow::Text1_GotFocus}, {ui.text2, &MainWindow::Text2_GotFocus},
+        {ui.text3, &MainWindow::Text3_GotFocus}, {ui.text4, &MainWindow::Text4_GotFocus},
+        {ui.text5, &MainWindow::Text5_GotFocus}, {ui.text6, &MainWindow::Text6_GotFocus},
+        {ui.text7, &MainWindow::Text7_GotFocus}, {ui.text8, &MainWindow::Text8_GotFocus},
     };
     auto enter = [this, entries](QWidget* control) {
-        for (const auto& [name, operation] : entries)
-            if (control->objectName() == QLatin1String(name)) (this->*operation)();
+        for (const auto& [box, operation] : entries)
+            if (control == box) (this->*operation)();
     };
     auto* focus = new FocusEvents(this, enter, [this](QWidget* control) { return leaveControl(control); });
-    for (QWidget* control : focusable) focus->track(control);
+    for (QWidget* control : ui.tabOrder) focus->track(control);
 }
 
 bool MainWindow::leaveControl(QWidget* control)
 {
-    const std::pair<const char*, Operation> leaves[] = {
-        {"Text2", &MainWindow::Text2_LostFocus}, {"Text3", &MainWindow::Text3_LostFocus},
-        {"Text4", &MainWindow::Text4_LostFocus}, {"Text5", &MainWindow::Text5_LostFocus},
-        {"Text6", &MainWindow::Text6_LostFocus}, {"Text7", &MainWindow::Text7_LostFocus},
-        {"Text8", &MainWindow::Text8_LostFocus},
+    const std::pair<QWidget*, Operation> leaves[] = {
+        {ui.text2, &MainWindow::Text2_LostFocus}, {ui.text3, &MainWindow::Text3_LostFocus},
+        {ui.text4, &MainWindow::Text4_LostFocus}, {ui.text5, &MainWindow::Text5_LostFocus},
+        {ui.text6, &MainWindow::Text6_LostFocus}, {ui.text7, &MainWindow::Text7_LostFocus},
+        {ui.text8, &MainWindow::Text8_LostFocus},
     };
     const int before = messagesShown;
-    for (const auto& [name, operation] : leaves)
-        if (control->objectName() == QLatin1String(name)) (this->*operation)();
+    for (const auto& [box, operation] : leaves)
+        if (control == box) (this->*operation)();
     return messagesShown != before;
 }
 
 void MainWindow::Form_Load()
 {
-    write("Text1", QStringLiteral("Vector Hight"));
-    for (const char* control :
-         {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Text2", "Text3", "Text4", "Text5", "Text6",
-          "Text7", "Text8", "Label21", "Label22", "Label23", "Label26"})
-        write(control, {});
+    ui.text1->setText(QStringLiteral("Vector Hight"));
+    for (ResultField* result : ui.curveResults) result->setResult({});
+    for (QLineEdit* box : {ui.text2, ui.text3, ui.text4, ui.text5, ui.text6, ui.text7, ui.text8}) box->clear();
+    for (ResultField* result : {ui.label21, ui.label22, ui.label26}) result->setResult({});
 }
 
-void MainWindow::Text1_GotFocus() { write("Text1", {}); }
-void MainWindow::Text2_GotFocus() { write("Text2", {}); }
-void MainWindow::Text3_GotFocus() { write("Text3", {}); }
-void MainWindow::Text4_GotFocus() { write("Text4", {}); }
-void MainWindow::Text5_GotFocus() { write("Text5", {}); }
-void MainWindow::Text6_GotFocus() { write("Text6", {}); }
-void MainWindow::Text7_GotFocus() { write("Text7", {}); }
-void MainWindow::Text8_GotFocus() { write("Text8", {}); }
+void MainWindow::Text1_GotFocus() { ui.text1->clear(); }
+void MainWindow::Text2_GotFocus() { ui.text2->clear(); }
+void MainWindow::Text3_GotFocus() { ui.text3->clear(); }
+void MainWindow::Text4_GotFocus() { ui.text4->clear(); }
+void MainWindow::Text5_GotFocus() { ui.text5->clear(); }
+void MainWindow::Text6_GotFocus() { ui.text6->clear(); }
+void MainWindow::Text7_GotFocus() { ui.text7->clear(); }
+void MainWindow::Text8_GotFocus() { ui.text8->clear(); }
 
-void MainWindow::Text2_LostFocus() { checkField(EntryField::Sphere, "Text2"); }
-void MainWindow::Text3_LostFocus() { checkField(EntryField::Cylinder, "Text3"); }
-void MainWindow::Text4_LostFocus() { checkField(EntryField::FrontCurve, "Text4"); }
-void MainWindow::Text5_LostFocus() { checkField(EntryField::Pd, "Text5"); }
-void MainWindow::Text6_LostFocus() { checkField(EntryField::A, "Text6"); }
-void MainWindow::Text7_LostFocus() { checkField(EntryField::Dbl, "Text7"); }
-void MainWindow::Text8_LostFocus() { checkField(EntryField::Ed, "Text8", read("Text6")); }
+void MainWindow::Text2_LostFocus() { checkField(EntryField::Sphere, ui.text2); }
+void MainWindow::Text3_LostFocus() { checkField(EntryField::Cylinder, ui.text3); }
+void MainWindow::Text4_LostFocus() { checkField(EntryField::FrontCurve, ui.text4); }
+void MainWindow::Text5_LostFocus() { checkField(EntryField::Pd, ui.text5); }
+void MainWindow::Text6_LostFocus() { checkField(EntryField::A, ui.text6); }
+void MainWindow::Text7_LostFocus() { checkField(EntryField::Dbl, ui.text7); }
+void MainWindow::Text8_LostFocus() { checkField(EntryField::Ed, ui.text8, ui.text6->text()); }
 
 void MainWindow::Command1_Click()
 {
-    const auto result = computeSurfaceCurve(utf8(read("Text1")));
+    const auto result = computeSurfaceCurve(utf8(ui.text1->text()));
     if (!result) return showFailure(Panel::Curve, result.error());
     measuredFrontCurve = fromUtf8(result->measuredFrontCurve);
-    const char* rows[] = {"Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label23"};
-    for (std::size_t row = 0; row < std::size(rows); ++row) write(rows[row], fromUtf8(result->curveTexts[row]));
+    for (std::size_t row = 0; row < ui.curveResults.size(); ++row)
+        ui.curveResults[row]->setResult(fromUtf8(result->curveTexts[row]));
 }
 
 void MainWindow::Command2_Click()
 {
     std::optional<LensMaterial> material;
-    for (const auto& [name, indexMaterial] : indexOptions)
-        if (option(name)->isChecked()) material = indexMaterial;
-    const auto result = computeMouldCurves(option("Option7")->isChecked(), material, utf8(read("Text2")),
-                                           utf8(read("Text3")), utf8(read("Text4")));
+    for (std::size_t row = 0; row < ui.indexOptions.size(); ++row)
+        if (ui.indexOptions[row]->isChecked()) material = static_cast<LensMaterial>(row);
+    const auto result = computeMouldCurves(ui.option7->isChecked(), material, utf8(ui.text2->text()),
+                                           utf8(ui.text3->text()), utf8(ui.text4->text()));
     if (!result) {
         // Without a material a sphere of 0 overflows (0 / 0); the user still needs to pick an index.
         const bool noIndex = !material && result.error() != CalcError::NotANumber;
         return showFailure(Panel::Mould, noIndex ? CalcError::DivisionByZero : result.error());
     }
-    write("Label21", fromUtf8(result->gbaseText));
-    write("Label22", fromUtf8(result->gcrossText));
+    ui.label21->setResult(fromUtf8(result->gbaseText));
+    ui.label22->setResult(fromUtf8(result->gcrossText));
 }
 
 void MainWindow::Command3_Click()
 {
-    for (const char* control : {"Text2", "Text3", "Text4"}) write(control, {});
+    for (QLineEdit* box : {ui.text2, ui.text3, ui.text4}) box->clear();
 }
 
 void MainWindow::Command4_Click()
 {
-    const auto result =
-        computeGlassDiameter(utf8(read("Text5")), utf8(read("Text6")), utf8(read("Text7")), utf8(read("Text8")));
+    const auto result = computeGlassDiameter(utf8(ui.text5->text()), utf8(ui.text6->text()), utf8(ui.text7->text()),
+                                             utf8(ui.text8->text()));
     if (!result) return showFailure(Panel::Diameter, result.error());
-    write("Label26", fromUtf8(*result));
+    ui.label26->setResult(fromUtf8(*result));
 }
 
 void MainWindow::Command5_Click()
 {
-    for (const char* control : {"Text5", "Text6", "Text7", "Text8"}) write(control, {});
+    for (QLineEdit* box : {ui.text5, ui.text6, ui.text7, ui.text8}) box->clear();
 }
 
 void MainWindow::Option8_Click()
 {
-    if (option("Option8")->isChecked()) write("Text4", measuredFrontCurve);
+    if (ui.option8->isChecked()) ui.text4->setText(measuredFrontCurve);
 }
 
 void MainWindow::showMessage(const QString& text)
@@ -174,25 +164,12 @@ void MainWindow::showMessage(const QString& text)
     box.exec();
 }
 
-void MainWindow::checkField(EntryField field, const char* box, const QString& aText)
+void MainWindow::checkField(EntryField field, const QLineEdit* box, const QString& aText)
 {
-    for (const std::string& message : checkEntry(field, utf8(read(box)), utf8(aText))) showMessage(fromUtf8(message));
+    for (const std::string& message : checkEntry(field, utf8(box->text()), utf8(aText)))
+        showMessage(fromUtf8(message));
 }
 
 void MainWindow::showFailure(Panel panel, CalcError error) { showMessage(failureMessage(panel, error)); }
-
-QLineEdit* MainWindow::box(const char* name) const { return findChild<QLineEdit*>(name); }
-
-QRadioButton* MainWindow::option(const char* name) const { return findChild<QRadioButton*>(name); }
-
-QString MainWindow::read(const char* name) const { return box(name)->text(); }
-
-void MainWindow::write(const char* control, const QString& text)
-{
-    if (QLineEdit* edit = box(control))
-        edit->setText(text);
-    else
-        showResult(findChild<QLabel*>(control), text);
-}
 
 }  // namespace lens

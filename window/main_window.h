@@ -2,13 +2,11 @@
 #pragma once
 
 #include "core/entry_check.h"
+#include "window/controls.h"
 #include "window/messages.h"
 
 #include <QString>
 #include <QWidget>
-
-class QLineEdit;
-class QRadioButton;
 
 namespace lens {
 
@@ -16,7 +14,7 @@ namespace lens {
 // "Option7", "Frame3", ...). Constructing the window runs Form_Load; the focus starts on Command1.
 // Text boxes empty themselves when the cursor enters them; leaving a mould or diameter field shows
 // one modal message per problem its entry check finds. A failed calculation shows one message
-// and changes nothing.
+// and changes nothing. Results can be selected with the mouse and copied.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -50,15 +48,12 @@ private:
     // Modal box with `text`, no icon and one OK button; returns when it is dismissed.
     void showMessage(const QString& text);
 
-    void connectEvents(const QList<QWidget*>& focusable);
+    void connectEvents();
     bool leaveControl(QWidget* control);
-    void checkField(EntryField field, const char* box, const QString& aText = {});
+    void checkField(EntryField field, const QLineEdit* box, const QString& aText = {});
     void showFailure(Panel panel, CalcError error);
-    QLineEdit* box(const char* name) const;
-    QRadioButton* option(const char* name) const;
-    QString read(const char* name) const;
-    void write(const char* control, const QString& text);
 
+    Controls ui;
     // The "PC" curve of the last successful curve calculation at the reference constant 498.
     QString measuredFrontCurve;
     int messagesShown = 0;

@@ -3,6 +3,8 @@
 #include "window/main_window.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -246,6 +248,34 @@ private slots:
         ui.click(target);
         QCOMPARE(ui.messages(), QStringList{});
         QCOMPARE(ui.text("Text4"), "");
+    }
+
+    // A result is heard by its caption with its value as its text, which a failed calculation keeps;
+    // selected with the mouse it is copied by Ctrl+C or by its menu's "Copy", while the focus stays in
+    // "Cylinder" and its leave check stays silent.
+    void resultsReadAndCopy()
+    {
+        Ui ui;
+        ui.run({"Text1=5", "Command1", "Text1=0", "Command1"});
+        QCOMPARE(ui.messages(), QStringList{"Vector Hight Can Not Be Zero!!!"});
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(ui.control("Label9"));
+        QCOMPARE(result->text(QAccessible::Name), "CR39");
+        QCOMPARE(result->textInterface()->text(0, result->textInterface()->characterCount()), "12.17");
+        ui.type("Text3", "5x");
+        QTest::mouseDClick(ui.control("Label10"), Qt::LeftButton, {}, QPoint(8, 8));
+        ui.press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "14.29");
+        QTest::mouseDClick(ui.control("Label9"), Qt::LeftButton, {}, QPoint(8, 8));
+        // Through the window, as a real right click comes, so that Qt makes its context menu event.
+        QTest::mouseClick(ui.window.windowHandle(), Qt::RightButton, {}, ui.control("Label9")->mapTo(&ui.window, QPoint(8, 8)));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        for (QAction* action : QApplication::activePopupWidget()->actions())
+            if (action->text().remove('&').startsWith("Copy")) action->trigger();
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "12.17");
+        QCOMPARE(ui.messages(), QStringList{});
+        QCOMPARE(ui.focused(), "Text3");
+        QCOMPARE(ui.text("Text3"), "5x");
     }
 
     // Every entry and result field: a name, and a description naming the unit, millimetres for the sag
