@@ -72,7 +72,8 @@ void checkReading(std::string_view text)
         require(numeric == readWhole, "numeric exactly when the C reader reads it whole", text);
     const bool inRange = numeric && readWhole && !(errno == ERANGE && std::isinf(value));
     const auto strict = strictNumber(text);
-    require(strict ? inRange && *strict == value : !inRange && strict.error() == (numeric ? CalcError::Overflow : CalcError::NotANumber),
+    require(strict ? inRange && *strict == value
+                   : !inRange && strict.error() == (numeric ? CalcError::Overflow : CalcError::NotANumber),
             "strictNumber gives the nearest double of a numeric text in range, or why not", text);
     if (strict) require(leadingNumber(text) == *strict, "leadingNumber agrees with strictNumber", text);
 }
@@ -87,7 +88,8 @@ void checkDisplay(std::string_view input)
     double fifteen = 0;
     const auto* end = std::to_chars(digits.begin(), digits.end(), x, std::chars_format::scientific, 14).ptr;
     const bool inRange = std::from_chars(digits.begin(), end, fifteen).ec == std::errc{};
-    require(strictNumber(text) == (inRange ? std::expected<double, CalcError>(fifteen) : std::unexpected(CalcError::Overflow)),
+    require(strictNumber(text)
+                == (inRange ? std::expected<double, CalcError>(fifteen) : std::unexpected(CalcError::Overflow)),
             "numberText reads back at 15 significant digits", text);
     // std::round takes halves away from zero, and a 15-digit half is exact in a double.
     require(inRange ? strictNumber(whole) == std::round(fifteen) : !strictNumber(whole),
@@ -103,9 +105,10 @@ void checkSurfaceCurve(std::string_view text)
             : sag == 0.0                          ? CalcError::DivisionByZero
                                                   : CalcError::Overflow;
         // Only a square beyond the range, or a quotient by a sag next to zero, leaves the range.
-        require(result.error() == failure
-                    && (failure != CalcError::Overflow || !sag || std::fabs(*sag) >= 1e150 || std::fabs(*sag) <= 1e-300),
-                "the failure the sag calls for, Overflow only far out", text);
+        require(
+            result.error() == failure
+                && (failure != CalcError::Overflow || !sag || std::fabs(*sag) >= 1e150 || std::fabs(*sag) <= 1e-300),
+            "the failure the sag calls for, Overflow only far out", text);
         return;
     }
     require(sag && *sag != 0, "a result only for a numeric sag other than 0", text);
@@ -160,7 +163,8 @@ void checkEntries(std::string_view input)
     require(messages.size() <= (isEd || field == EntryField::Cylinder ? 2U : 1U), "two messages at most", input);
     for (std::size_t i = 0; i < messages.size(); ++i) {
         const bool second = isEd && messages[i] == edBelowA;
-        require(messages[i] == own || (second && i + 1 == messages.size()), "the field's own messages, in order", input);
+        require(messages[i] == own || (second && i + 1 == messages.size()), "the field's own messages, in order",
+                input);
     }
     require(field != EntryField::Sphere || messages.empty() == isNumericText(texts[0]),
             "sphere: a message exactly when not numeric", input);
@@ -171,7 +175,8 @@ void checkEntries(std::string_view input)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    for (auto* check : {checkReading, checkDisplay, checkSurfaceCurve, checkMouldCurves, checkGlassDiameter, checkEntries})
+    for (auto* check :
+         {checkReading, checkDisplay, checkSurfaceCurve, checkMouldCurves, checkGlassDiameter, checkEntries})
         check(input);
     return 0;
 }

@@ -188,14 +188,28 @@ Controls bind(const QHash<QString, QWidget*>& byName)
     const auto option = [&](const char* name) { return find<QRadioButton>(byName, name); };
     const auto button = [&](const char* name) { return find<QPushButton>(byName, name); };
     return {
-        box("Text1"), box("Text2"), box("Text3"), box("Text4"), box("Text5"), box("Text6"), box("Text7"), box("Text8"),
+        box("Text1"),
+        box("Text2"),
+        box("Text3"),
+        box("Text4"),
+        box("Text5"),
+        box("Text6"),
+        box("Text7"),
+        box("Text8"),
         {result("Label9"), result("Label10"), result("Label11"), result("Label12"), result("Label13"),
          result("Label14"), result("Label23")},
-        result("Label21"), result("Label22"), result("Label26"),
+        result("Label21"),
+        result("Label22"),
+        result("Label26"),
         {option("Option1"), option("Option2"), option("Option3"), option("Option4"), option("Option5"),
          option("Option6"), option("Option9")},
-        option("Option7"), option("Option8"),
-        button("Command1"), button("Command2"), button("Command3"), button("Command4"), button("Command5"),
+        option("Option7"),
+        option("Option8"),
+        button("Command1"),
+        button("Command2"),
+        button("Command3"),
+        button("Command4"),
+        button("Command5"),
         {},
     };
 }

@@ -166,8 +166,7 @@ void MainWindow::showMessage(const QString& text)
 
 void MainWindow::checkField(EntryField field, const QLineEdit* box, const QString& aText)
 {
-    for (const std::string& message : checkEntry(field, utf8(box->text()), utf8(aText)))
-        showMessage(fromUtf8(message));
+    for (const std::string& message : checkEntry(field, utf8(box->text()), utf8(aText))) showMessage(fromUtf8(message));
 }
 
 void MainWindow::showFailure(Panel panel, CalcError error) { showMessage(failureMessage(panel, error)); }

@@ -4,10 +4,10 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
@@ -267,7 +267,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), "14.29");
         QTest::mouseDClick(ui.control("Label9"), Qt::LeftButton, {}, QPoint(8, 8));
         // Through the window, as a real right click comes, so that Qt makes its context menu event.
-        QTest::mouseClick(ui.window.windowHandle(), Qt::RightButton, {}, ui.control("Label9")->mapTo(&ui.window, QPoint(8, 8)));
+        QTest::mouseClick(ui.window.windowHandle(), Qt::RightButton, {},
+                          ui.control("Label9")->mapTo(&ui.window, QPoint(8, 8)));
         QTRY_VERIFY(QApplication::activePopupWidget());
         for (QAction* action : QApplication::activePopupWidget()->actions())
             if (action->text().remove('&').startsWith("Copy")) action->trigger();
