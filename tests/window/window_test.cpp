@@ -1,6 +1,6 @@
 // The calculator window driven through real key and mouse events, with each message captured from the
 // real modal box and answered with OK, as a user would.
-#include "window/main_window.h"
+#include "tests/window/window_driver.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -8,89 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <utility>
-
-namespace {
-
-struct Ui {
-    lens::MainWindow window;
-    QTimer answerer;
-    QStringList answered;
-    std::function<void()> beforeAnswer = [] { };
-
-    Ui()
-    {
-        QObject::connect(&answerer, &QTimer::timeout, [this] { answer(); });
-        answerer.start(5);
-        window.show();
-        settle();
-    }
-    QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
-    QString text(const QString& name) const { return control(name)->property("text").toString(); }
-    bool checked(const QString& name) const { return control(name)->property("checked").toBool(); }
-    QString focused() const { return window.focusWidget() ? window.focusWidget()->objectName() : QString(); }
-    // Near the left edge, where an option's circle is.
-    void click(const QString& name)
-    {
-        settle();
-        QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(8, control(name)->height() / 2));
-    }
-    void type(const QString& box, const QString& typed)
-    {
-        click(box);
-        settle();
-        QTest::keyClicks(control(box), typed);
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        settle();
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    // "Text2=-2" clicks into the box and types, "Tab" presses the key, any other step clicks the control.
-    void run(const QStringList& steps)
-    {
-        for (const QString& step : steps) {
-            if (step == "Tab")
-                press(Qt::Key_Tab);
-            else if (step.contains('='))
-                type(step.section('=', 0, 0), step.section('=', 1));
-            else
-                click(step);
-        }
-    }
-    QStringList messages()
-    {
-        settle();
-        return std::exchange(answered, {});
-    }
-    // The offscreen platform has no window manager to activate the window again after a box closes.
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) {
-            const bool plain = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
-                && box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)};
-            beforeAnswer();
-            answered << (plain ? box->text() : "malformed: " + box->text());
-            QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
-        }
-        if (box || !window.isActiveWindow()) window.activateWindow();
-    }
-    void settle()
-    {
-        if (!QTest::qWaitFor([this] { return window.isActiveWindow() && !QApplication::activeModalWidget(); }))
-            qFatal("the calculator window did not become active");
-    }
-};
-
-}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -217,7 +136,7 @@ private slots:
         ui.messages();
         QStringList seen;
         ui.beforeAnswer = [&] { seen << ui.text(to); };
-        byMouse ? ui.click(to) : ui.press(Qt::Key_Tab);
+        ui.run({byMouse ? to : "Tab"});
         QCOMPARE(ui.messages(), expected);
         QCOMPARE(seen, QStringList(expected.size(), "6"));
         QCOMPARE(ui.focused(), to);
@@ -240,12 +159,12 @@ private slots:
     {
         QFETCH(QString, target);
         Ui ui;
-        ui.type("Text4", "-1");
-        ui.click(target);
+        ui.run({"Text4=-1"});
+        ui.run({target});
         QCOMPARE(ui.messages(), QStringList{"Please Enter Plus Value In Front Curve Text!!"});
         QVERIFY(!ui.control(target)->property("down").toBool() && !ui.checked(target));
         QCOMPARE(ui.text("Text4"), "-1");
-        ui.click(target);
+        ui.run({target});
         QCOMPARE(ui.messages(), QStringList{});
         QCOMPARE(ui.text("Text4"), "");
     }
@@ -261,7 +180,7 @@ private slots:
         QAccessibleInterface* result = QAccessible::queryAccessibleInterface(ui.control("Label9"));
         QCOMPARE(result->text(QAccessible::Name), "CR39");
         QCOMPARE(result->textInterface()->text(0, result->textInterface()->characterCount()), "12.17");
-        ui.type("Text3", "5x");
+        ui.run({"Text3=5x"});
         QTest::mouseDClick(ui.control("Label10"), Qt::LeftButton, {}, QPoint(8, 8));
         ui.press(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "14.29");

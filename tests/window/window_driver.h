@@ -1,0 +1,89 @@
+// Drives the calculator window as a user would: real key and mouse events, each message box read and
+// answered with OK as it opens.
+#pragma once
+
+#include "window/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+
+struct Ui {
+    lens::MainWindow window;
+    QTimer answerer;
+    // The text of each box answered, marked "malformed: " where the box is not a plain one (title, no
+    // icon, one OK button) or another box was open beside it.
+    QStringList answered;
+    std::function<void()> beforeAnswer = [] { };
+
+    Ui()
+    {
+        QObject::connect(&answerer, &QTimer::timeout, [this] { answer(); });
+        answerer.start(2);
+        window.show();
+        settle();
+    }
+    QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
+    QString text(const QString& name) const { return control(name)->property("text").toString(); }
+    bool checked(const QString& name) const { return control(name)->property("checked").toBool(); }
+    QString focused() const { return window.focusWidget() ? window.focusWidget()->objectName() : QString(); }
+    // Near the left edge, where an option's circle is.
+    void click(QWidget* target)
+    {
+        settle();
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+    }
+    void type(QWidget* box, const QString& typed)
+    {
+        click(box);
+        settle();
+        QTest::keyClicks(box, typed);
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    // "Text2=-2" clicks into the box and types, "Tab" presses the key, any other step clicks the control.
+    void run(const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            if (step == "Tab")
+                press(Qt::Key_Tab);
+            else if (step.contains('='))
+                type(control(step.section('=', 0, 0)), step.section('=', 1));
+            else
+                click(control(step));
+        }
+    }
+    QStringList messages()
+    {
+        settle();
+        return std::exchange(answered, {});
+    }
+    // The offscreen platform has no window manager to activate the window again after a box closes.
+    void answer()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+            const bool plain = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
+                && box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)}
+                && std::ranges::count_if(window.findChildren<QMessageBox*>(), &QWidget::isVisible) == 1;
+            beforeAnswer();
+            answered << (plain ? box->text() : "malformed: " + box->text());
+            QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+        }
+        if (box || !window.isActiveWindow()) window.activateWindow();
+    }
+    void settle()
+    {
+        if (!QTest::qWaitFor([this] { return window.isActiveWindow() && !QApplication::activeModalWidget(); }))
+            qFatal("the calculator window did not become active");
+    }
+};
