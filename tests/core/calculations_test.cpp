@@ -1,0 +1,131 @@
+// The three calculations and the entry checks, one row a case: the texts in, what the window would show.
+#include "core/lens.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace lens {
+namespace {
+
+const char* const errorNames[] = {"NotANumber", "DivisionByZero", "Overflow"};
+
+// A result as one line: its texts joined by spaces, or the name of the failure.
+template <class Result> std::string shown(const std::expected<Result, CalcError>& result, auto texts)
+{
+    if (!result) return errorNames[static_cast<int>(result.error())];
+    std::string line;
+    for (const std::string& text : texts(*result)) line += (line.empty() ? "" : " ") + text;
+    return line;
+}
+
+TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurveOrFails)
+{
+    // clang-format off
+    const std::pair<const char*, const char*> rows[] = {
+        {"5", "12.17 14.29 13.27 14.51 16.1 18.05 12.93 12.14"}, {" 5 ", "12.17 14.29 13.27 14.51 16.1 18.05 12.93 12.14"},
+        {"20", "26.97 31.68 29.41 32.16 35.68 40 28.65 26.92"}, {"2", "5.02 5.89 5.47 5.98 6.63 7.44 5.33 5.01"},
+        {"0.4", "1 1.18 1.09 1.19 1.32 1.48 1.06 1"},
+        // A negative sag shows whole numbers of the already rounded values; the front curve keeps decimals.
+        {"-5", "-11 -13 -12 -14 -15 -17 -12 -11.32"}, {"-0.86", "-2 -3 -2 -3 -3 -3 -2 -2.12"},
+        // Every value rounds to a zero: nothing counts as negative, and no zero carries a sign.
+        {"-0.001", "0 0 0 0 0 0 0 0"}, {"-0.01", "0 0 0 0 0 0 0 -0.03"}, {"1e150", "0 0 0 0 0 0 0 0"},
+        {"Vector Hight", "NotANumber"}, {"", "NotANumber"}, {"5mm", "NotANumber"}, {"0", "DivisionByZero"},
+        {"-0", "DivisionByZero"}, {"1e200", "Overflow"}, {"1e-307", "Overflow"}, {"1e400", "Overflow"},
+    };
+    // clang-format on
+    const auto texts = [](const SurfaceCurveResult& r) {
+        std::vector<std::string> all(r.curveTexts.begin(), r.curveTexts.end());
+        all.push_back(r.measuredFrontCurve);
+        return all;
+    };
+    for (const auto& [sag, expected] : rows) EXPECT_EQ(shown(computeSurfaceCurve(sag), texts), expected) << sag;
+}
+
+TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
+{
+    using enum LensMaterial;
+    constexpr std::optional<LensMaterial> none;
+    struct Row {
+        bool systom;
+        std::optional<LensMaterial> material;
+        const char *sphere, *cylinder, *frontCurve, *expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {true, Cr39, "-2", "-1", "6", "7.64 8.64"}, {false, Cr39, "-2", "-1", "6", "8 9"},
+        {true, Index167, "-2", "-1", "6", "7.15 7.9"}, {false, Index174, "-4.25", "-1.5", "2.12", "4.96 5.97"},
+        {false, Cr39, "-2", "-1", "12.14", "14.14 15.14"}, {false, Pc, " +2 ", "0", "5", "3.3 3.3"},
+        {false, Trvx, "3", "1", "2", "-0.82 -1.76"},
+        // Order of failures: front curve, sphere, material, cylinder.
+        {false, none, "-2", "-1", "6", "DivisionByZero"}, {false, none, "0", "-1", "6", "Overflow"},
+        {false, none, "-2", "x", "6", "DivisionByZero"}, {false, none, "", "-1", "6", "NotANumber"},
+        {false, none, "-2", "-1", "x", "NotANumber"}, {true, Cr39, "", "-1", "6", "NotANumber"},
+        {true, Cr39, "-2", "-1 mm", "6", "NotANumber"}, {true, Cr39, "-2", "-1", "", "NotANumber"},
+        {false, Cr39, "-2", "-1", "1e307", "Overflow"}, {false, Cr39, "1e307", "-1", "6", "Overflow"},
+        {false, Cr39, "-1.7e308", "0", "1.7e308", "Overflow"}, {false, Cr39, "-2", "1e400", "6", "Overflow"},
+    };
+    // clang-format on
+    const auto texts = [](const MouldCurveResult& r) { return std::array{r.gbaseText, r.gcrossText}; };
+    for (const auto& r : rows) {
+        EXPECT_EQ(shown(computeMouldCurves(r.systom, r.material, r.sphere, r.cylinder, r.frontCurve), texts), r.expected)
+            << r.sphere << ' ' << r.cylinder << ' ' << r.frontCurve;
+    }
+}
+
+TEST(ComputeGlassDiameter, AddsDecentrationEffectiveDiameterAndAllowance)
+{
+    // clang-format off
+    const std::array<const char*, 5> rows[] = {
+        {"62", "52", "18", "56", "67"}, {"63", "52.5", "18", "56", "67"}, {"", "", "", "", "3"},
+        {"62", "52mm", "18", "56", "67"}, {"6 2", "5 2", "1 8", "5 6", "67"},
+        // Decentration counts whichever way it goes: a PD wider than the frame still needs glass.
+        {"80", "50", "16", "50", "67"}, {"66", "50", "16", "50", "53"}, {"62", "52", "18", "-56", "-45"},
+        {"62", "1e400", "18", "56", "Overflow"}, {"62", "52", "18", "-1e309", "Overflow"},
+        {"-1e308", "1e308", "18", "56", "Overflow"}, {"62", "52", "18", "1.7976931348623157e308", "Overflow"},
+    };
+    // clang-format on
+    const auto texts = [](const std::string& diameter) { return std::array{diameter}; };
+    for (const auto& [pd, a, dbl, ed, expected] : rows)
+        EXPECT_EQ(shown(computeGlassDiameter(pd, a, dbl, ed), texts), expected) << pd << ' ' << a << ' ' << dbl << ' ' << ed;
+}
+
+TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
+{
+    using enum EntryField;
+    const std::string sphere = "Please Enter Number Value In Sphere Text!!!";
+    const std::string cylinder = "Please Enter Minus Value In The Cylinder Text!!!";
+    const std::string frontCurve = "Please Enter Plus Value In Front Curve Text!!";
+    const std::string pd = "Please Enter Plus Value In PD Text!!", a = "Please Enter Plus Value In A Text!!";
+    const std::string dbl = "Please Enter Plus Value In DBL Text!!", ed = "Please Enter Plus Value In ED Text!!";
+    const std::string edBelowA = "Please Enter Right Value In ED Text!!!";
+    struct Row {
+        EntryField field;
+        const char *text, *aText;
+        std::vector<std::string> messages;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {Sphere, "", "", {sphere}}, {Sphere, "-2.25", "", {}}, {Sphere, "2abc", "", {sphere}},
+        // Cylinder: a leading number above zero in single precision, and non-numeric text, each warn.
+        {Cylinder, "5x", "", {cylinder, cylinder}}, {Cylinder, "5", "", {cylinder}}, {Cylinder, "abc", "", {cylinder}},
+        {Cylinder, "", "", {cylinder}}, {Cylinder, "-1.25", "", {}}, {Cylinder, "0", "", {}},
+        {Cylinder, "1e-30", "", {cylinder}}, {Cylinder, "1e-40", "", {cylinder}}, {Cylinder, "1e-45", "", {cylinder}},
+        {Cylinder, "1e-50", "", {}}, {Cylinder, "7e-46", "", {}}, {Cylinder, "1e300", "", {cylinder}},
+        {Cylinder, "1e400", "", {cylinder}}, {Cylinder, "-1e300", "", {}},
+        {FrontCurve, "-1", "", {frontCurve}}, {FrontCurve, "0", "", {}}, {FrontCurve, "abc", "", {frontCurve}},
+        {FrontCurve, "-1x", "", {frontCurve}}, {FrontCurve, "-1e400", "", {frontCurve}},
+        {Pd, "62", "", {}}, {Pd, "", "", {pd}}, {A, "-52", "", {a}}, {Dbl, "18mm", "", {dbl}},
+        // Ed also warns, separately, when it is smaller than A; the A text is ignored elsewhere.
+        {Ed, "50", "52", {edBelowA}}, {Ed, "", "52", {ed, edBelowA}}, {Ed, "", "", {ed}}, {Ed, "52", "52", {}},
+        {Ed, "-1", "-2", {ed}}, {Ed, "56", "1e400", {edBelowA}}, {Pd, "50", "52", {}},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        EXPECT_EQ(checkEntry(r.field, r.text, r.aText), r.messages)
+            << static_cast<int>(r.field) << " \"" << r.text << "\" A \"" << r.aText << '"';
+    }
+}
+
+}  // namespace
+}  // namespace lens
