@@ -68,7 +68,8 @@ TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
     // clang-format on
     const auto texts = [](const MouldCurveResult& r) { return std::array{r.gbaseText, r.gcrossText}; };
     for (const auto& r : rows) {
-        EXPECT_EQ(shown(computeMouldCurves(r.systom, r.material, r.sphere, r.cylinder, r.frontCurve), texts), r.expected)
+        EXPECT_EQ(shown(computeMouldCurves(r.systom, r.material, r.sphere, r.cylinder, r.frontCurve), texts),
+                  r.expected)
             << r.sphere << ' ' << r.cylinder << ' ' << r.frontCurve;
     }
 }
@@ -87,7 +88,8 @@ TEST(ComputeGlassDiameter, AddsDecentrationEffectiveDiameterAndAllowance)
     // clang-format on
     const auto texts = [](const std::string& diameter) { return std::array{diameter}; };
     for (const auto& [pd, a, dbl, ed, expected] : rows)
-        EXPECT_EQ(shown(computeGlassDiameter(pd, a, dbl, ed), texts), expected) << pd << ' ' << a << ' ' << dbl << ' ' << ed;
+        EXPECT_EQ(shown(computeGlassDiameter(pd, a, dbl, ed), texts), expected)
+            << pd << ' ' << a << ' ' << dbl << ' ' << ed;
 }
 
 TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
