@@ -24,7 +24,7 @@ recommends=$(dpkg-deb -f "$deb" Recommends)
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
-appstreamcli validate-tree --no-net --strict "$root"
+"$(dirname "$0")/appstream_validate.sh" validate-tree "$root"
 desktop=$(find "$root/usr/share/applications" -name '*.desktop')
 exec=$(sed -n 's/^Exec=//p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")

@@ -11,7 +11,7 @@ for tool in desktop-file-validate appstreamcli; do
 done
 
 desktop-file-validate "$dir/$id.desktop"
-appstreamcli validate --no-net --strict "$dir/$id.metainfo.xml"
+"$(dirname "$0")/appstream_validate.sh" validate "$dir/$id.metainfo.xml"
 
 newest=$(grep -o -m1 '<release version="[^"]*"' "$dir/$id.metainfo.xml" | cut -d'"' -f2)
 [ "$newest" = "$version" ] || { echo "FAIL: newest metainfo release is $newest, the project is $version"; exit 1; }
