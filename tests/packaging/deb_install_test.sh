@@ -1,21 +1,20 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root as dpkg would install it, checks its
-# dependencies and desktop integration, and starts the installed program under Xvfb until its window
-# shows. Usage: deb_install_test.sh BUILD_DIR SCRATCH_DIR
+# Takes the Debian package scripts/package built, unpacks it into a scratch root as dpkg would install
+# it, checks its dependencies, desktop integration and documents, and starts the installed program
+# under Xvfb until its window shows. Usage: deb_install_test.sh PACKAGE_DIR SCRATCH_DIR
 set -euo pipefail
-build=$1 scratch=$2
+package_dir=$1 scratch=$2
 
-for tool in cpack dpkg-deb dpkg-shlibdeps appstreamcli xvfb-run xwininfo; do
+for tool in dpkg-deb appstreamcli man xvfb-run xwininfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 fail() { echo "FAIL: $*"; exit 1; }
 
+debs=("$package_dir"/lenscalc_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || fail "no package in $package_dir"
 rm -rf "$scratch"
 mkdir -p "$scratch"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
-    { cat "$scratch/cpack.log"; fail "cpack could not build the package"; }
-debs=("$scratch"/lenscalc_*.deb)
-deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "Depends misses the shared libraries: $depends"
@@ -33,6 +32,21 @@ program=$root/usr/bin/$exec
 for file in scalable/apps/$icon.svg 256x256/apps/$icon.png; do
     [ -f "$root/usr/share/icons/hicolor/$file" ] || fail "the package lacks the icon hicolor/$file"
 done
+
+doc=$root/usr/share/doc/lenscalc
+for file in "$doc/copyright" "$doc/changelog.gz" "$root/usr/share/man/man1/lenscalc.1.gz"; do
+    [ -f "$file" ] || fail "the package lacks ${file#"$root"}"
+done
+# The copyright file's Expat paragraph is the licence text, word for word as in LICENSE.
+licence=$(sed -n '/^License: Expat$/,/^$/s/^ //p' "$doc/copyright" | sed 's/^\.$//')
+[ "$licence" = "$(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE")" ] ||
+    fail "the copyright file's licence text differs from LICENSE"
+gzip -t "$doc/changelog.gz" || fail "changelog.gz is not gzip data"
+# groff's warnings go to standard error while the page itself renders.
+MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/lenscalc.1.gz" \
+    >"$scratch/man.txt" 2>"$scratch/man.err" || fail "man -l cannot render the page"
+[ ! -s "$scratch/man.err" ] || { cat "$scratch/man.err"; fail "man -l warns about the page"; }
+grep -q '^NAME' "$scratch/man.txt" || fail "the rendered page has no NAME section"
 
 XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -1,26 +1,39 @@
 #!/usr/bin/env bash
-# Builds the Debian package and runs lintian on it: no error, no warning, and only the infos named
-# below. Usage: lintian_test.sh BUILD_DIR SCRATCH_DIR
+# Runs lintian on the Debian package scripts/package built: no error, no warning, and only the infos
+# and tags named below. Usage: lintian_test.sh PACKAGE_DIR SCRATCH_DIR
 set -euo pipefail
-build=$1 scratch=$2
-for tool in cpack lintian; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+package_dir=$1 scratch=$2
+command -v lintian >/dev/null || { echo "SKIP: lintian is not installed"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+debs=("$package_dir"/lenscalc_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || fail "no package in $package_dir"
+
 # Infos accepted, each with why.
 allowed=(
     # cpack strips with plain strip, which keeps the compiler's .comment note.
     binary-has-unneeded-section
-    # The package is still packed from the developer build, which links without bind-now.
-    hardening-no-bindnow
 )
+# Lintian turns any finding of `appstreamcli validate-tree` into this one warning. AppStream 1.0
+# (Debian 13) finds that the metainfo names no homepage, which the project has not; the warning
+# passes only while appstream_validate.sh, which names each finding it lets through, accepts the tree.
+accepted_warning() {
+    [ "$1" = appstream-metadata-validation-failed ] || return 1
+    rm -rf "$scratch/root" && dpkg-deb -x "$deb" "$scratch/root"
+    "$(dirname "$0")/appstream_validate.sh" validate-tree "$scratch/root"
+}
+
 rm -rf "$scratch" && mkdir -p "$scratch"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
-    { cat "$scratch/cpack.log"; echo "FAIL: cpack could not build the package"; exit 1; }
-out=$(lintian -I "$scratch"/lenscalc_*.deb 2>&1 | grep -v 'root privileges' || true)
+# Findings are judged below, so any status but 0 means lintian itself failed.
+status=0
+out=$(lintian --fail-on none -I "$deb" 2>&1) || status=$?
 echo "$out"
-bad=$(grep -E '^[EW]: ' <<<"$out" || true)
-[ -z "$bad" ] || { echo "FAIL: lintian errors or warnings"; exit 1; }
+[ "$status" -eq 0 ] || fail "lintian ended with status $status"
 while read -r kind _ tag _; do
-    [ "$kind" = I: ] || continue
-    [[ " ${allowed[*]} " == *" $tag "* ]] || { echo "FAIL: info $tag is not named in the test"; exit 1; }
+    case $kind in
+        E:) fail "lintian error $tag" ;;
+        W:) accepted_warning "$tag" || fail "lintian warning $tag" ;;
+        I:) [[ " ${allowed[*]} " == *" $tag "* ]] || fail "info $tag is not named in the test" ;;
+    esac
 done <<<"$out"
+echo "lintian $(lintian --version | grep -o '[0-9][0-9.]*' | head -n1): no error, no warning but the ones named"
