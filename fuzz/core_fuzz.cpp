@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 
 namespace {
 
@@ -22,14 +21,6 @@ void require(bool holds, const char* property, std::string_view input)
     if (holds) return;
     std::fprintf(stderr, "property failed: %s\n  input: \"%s\"\n", property, std::string(input.substr(0, 200)).c_str());
     std::abort();
-}
-
-// Whole numbers: no leading zero, never "-0". Display texts: an optional "-", digits without a leading
-// zero, an optional "." and digits not ending in "0", or one digit so written and "E", a sign and two or
-// three digits.
-bool matches(std::string_view text, const std::regex& form)
-{
-    return text != "-0" && std::regex_match(text.begin(), text.end(), form);
 }
 
 // Against the C library's reader, which is independent of the core's and runs in the C locale here.
@@ -58,9 +49,6 @@ void checkDisplay(std::string_view input)
     const double x = leadingNumber(input);
     if (!std::isfinite(x)) return;  // callers pass finite values only
     const std::string text = numberText(x), whole = wholeNumberText(x);
-    static const std::regex display(R"(-?(0|[1-9]\d*)(\.\d*[1-9])?|-?[1-9](\.\d*[1-9])?E[+-]\d{2,3})");
-    static const std::regex wholeForm("0|-?[1-9][0-9]*");
-    require(matches(text, display) && matches(whole, wholeForm), "the display grammar and whole numbers", text);
     std::array<char, 32> digits{};
     double fifteen = 0;
     const auto* end = std::to_chars(digits.begin(), digits.end(), x, std::chars_format::scientific, 14).ptr;

@@ -7,7 +7,10 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
+
+#include <random>
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -87,6 +90,11 @@ private slots:
                     "Please Enter Number Value In Sphere, Cylinder And Front Curve Text!!!"}
             << noMould;
 
+        // A click that takes the focus from a box whose check warns is lost; the next one works.
+        const List frontCurve{"Please Enter Plus Value In Front Curve Text!!"};
+        QTest::newRow("lost Clear") << List{"Text4=-1", "Command3"} << frontCurve << List{"Text4=-1"};
+        QTest::newRow("Clear after lost") << List{"Text4=-1", "Command3", "Command3"} << frontCurve << List{};
+
         QTest::newRow("diameter 67") << List{"Text5=62", "Text6=52", "Text7=18", "Text8=56", "Command4", "Command5"}
                                      << List{} << List{"Label26=67"};
         QTest::newRow("diameter 3") << List{"Command4", "Command5"} << List{} << List{"Label26=3"};
@@ -153,29 +161,6 @@ private slots:
         QCOMPARE(ui.text(from.section('=', 0, 0)), from.section('=', 1));
     }
 
-    // A click that takes the focus from a box whose check warns has no effect and leaves the button
-    // up; the next click works (either empties "Front Curve": "Clear", or "Measure" before any curve).
-    void clickFromWarningBoxIsLost_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("Clear") << "Command3";
-        QTest::newRow("Measure") << "Option8";
-    }
-
-    void clickFromWarningBoxIsLost()
-    {
-        QFETCH(QString, target);
-        Ui ui;
-        ui.run({"Text4=-1"});
-        ui.run({target});
-        QCOMPARE(ui.messages(), QStringList{"Please Enter Plus Value In Front Curve Text!!"});
-        QVERIFY(!ui.control(target)->property("down").toBool() && !ui.checked(target));
-        QCOMPARE(ui.text("Text4"), "-1");
-        ui.run({target});
-        QCOMPARE(ui.messages(), QStringList{});
-        QCOMPARE(ui.text("Text4"), "");
-    }
-
     // A result is heard by its caption with its value as its text, which a failed calculation keeps;
     // selected with the mouse it is copied by Ctrl+C or by its menu's "Copy", while the focus stays in
     // "Cylinder" and its leave check stays silent.
@@ -228,6 +213,66 @@ private slots:
                                    .boundingRect(room, Qt::TextWordWrap | Qt::TextShowMnemonic, text)
                                    .adjusted(0, 0, 0, -control->fontMetrics().descent());
             QVERIFY2(room.contains(need), qPrintable(control->objectName() + ": " + text));
+        }
+    }
+
+    // Seeded random user actions: clicks on every text box, button and option, Tab, Shift+Tab and Space,
+    // typed texts short and long, pastes of 100,000 characters. After each the window is alive and active,
+    // no button is left down, every box was a plain one open alone, and the results changed only on their
+    // own panel's "Calc" that showed no message. STRESS_SEED and STRESS_ACTIONS explore other runs.
+    void randomActions()
+    {
+        const auto seed = qEnvironmentVariable("STRESS_SEED", "1206").toULongLong();
+        const int actions = qEnvironmentVariable("STRESS_ACTIONS", "3000").toInt();
+        std::mt19937_64 random(seed);
+        const auto below = [&](qsizetype n) { return std::uniform_int_distribution<qsizetype>(0, n - 1)(random); };
+        const auto draw = [&](qsizetype length, QStringView alphabet) {
+            QString out;
+            while (length-- > 0) out += alphabet[below(alphabet.size())];
+            return out;
+        };
+        Ui ui;
+        const QStringList results{"Label9",  "Label10", "Label11", "Label12", "Label13",
+                                  "Label14", "Label23", "Label21", "Label22", "Label26"};
+        const QStringList calcOf{"Command1", "Command1", "Command1", "Command1", "Command1",
+                                 "Command1", "Command1", "Command2", "Command2", "Command4"};
+        const auto targets = ui.window.findChildren<QWidget*>(QRegularExpression("^(Text|Command|Option)"));
+        for (int index = 0; index < actions; ++index) {
+            ui.settle();
+            QStringList before;
+            for (const QString& result : results) before << ui.text(result);
+            QWidget* const focus = QApplication::focusWidget();
+            auto* const box = qobject_cast<QLineEdit*>(focus);
+            QString action, clicked;  // what a mouse click or Space clicked
+            const auto roll = below(100);
+            if (box && (roll < 10 || (box->text().isEmpty() && roll < 90))) {
+                // Mostly numbers, now and then any characters, rarely a long text.
+                const QString text = roll % 5 ? QString::number((below(40'001) - 20'000) / 100.0)
+                                              : draw(1 + below(roll == 0 ? 3000 : 12), u"0123456789.+-eE ,ax中é\u00a0１");
+                action = "type " + text;
+                for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, c, Qt::NoModifier);
+            } else if (box && roll >= 97) {
+                action = "paste 100,000 characters";
+                QGuiApplication::clipboard()->setText(draw(100'000, roll % 2 ? u"0123456789" : u"0123456789.+-eE ,x中"));
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            } else if (roll < 55) {
+                clicked = roll < 50 ? QString() : focus->objectName();
+                action = roll < 45 ? "Tab" : roll < 50 ? "Shift+Tab" : "Space";
+                QTest::keyClick(focus, clicked.isEmpty() ? Qt::Key_Tab : Qt::Key_Space,
+                                roll < 45 || !clicked.isEmpty() ? Qt::NoModifier : Qt::ShiftModifier);
+            } else {
+                clicked = targets[below(targets.size())]->objectName();
+                action = "click " + clicked;
+                ui.click(ui.control(clicked));
+            }
+            const QStringList messages = ui.messages();
+            const QString where = QString("seed %1, action %2 (%3)").arg(seed).arg(index).arg(action.left(80));
+            QVERIFY2(ui.window.isVisible() && messages.filter("malformed: ").isEmpty(), qPrintable(where));
+            QVERIFY2(!std::ranges::any_of(ui.window.findChildren<QAbstractButton*>(), &QAbstractButton::isDown),
+                     qPrintable(where + ": a button is left down"));
+            for (int row = 0; row < results.size(); ++row)
+                QVERIFY2(ui.text(results[row]) == before[row] || (messages.isEmpty() && clicked == calcOf[row]),
+                         qPrintable(where + ": " + results[row] + " changed"));
         }
     }
 };
