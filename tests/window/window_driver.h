@@ -31,7 +31,6 @@ struct Ui {
     }
     QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
     QString text(const QString& name) const { return control(name)->property("text").toString(); }
-    bool checked(const QString& name) const { return control(name)->property("checked").toBool(); }
     QString focused() const { return window.focusWidget() ? window.focusWidget()->objectName() : QString(); }
     // Near the left edge, where an option's circle is.
     void click(QWidget* target)
@@ -39,27 +38,23 @@ struct Ui {
         settle();
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
     }
-    void type(QWidget* box, const QString& typed)
-    {
-        click(box);
-        settle();
-        QTest::keyClicks(box, typed);
-    }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         settle();
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    // "Text2=-2" clicks into the box and types, "Tab" presses the key, any other step clicks the control.
-    void run(const QStringList& steps)
+    // Steps apart by spaces: "Text2=-2" clicks into the box and types, "Tab" presses the key, any other
+    // step clicks the control.
+    void run(const QString& script)
     {
-        for (const QString& step : steps) {
-            if (step == "Tab")
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "Tab") {
                 press(Qt::Key_Tab);
-            else if (step.contains('='))
-                type(control(step.section('=', 0, 0)), step.section('=', 1));
-            else
-                click(control(step));
+                continue;
+            }
+            click(control(step.section('=', 0, 0)));
+            settle();
+            QTest::keyClicks(control(step.section('=', 0, 0)), step.section('=', 1));
         }
     }
     QStringList messages()
