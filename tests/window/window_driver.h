@@ -11,16 +11,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
 #include <utility>
 
 struct Ui {
     lens::MainWindow window;
     QTimer answerer;
-    // The text of each box answered, marked "malformed: " where the box is not a plain one (title, no
-    // icon, one OK button) or another box was open beside it.
+    // The text of each box answered, marked "amiss: " where the box is not a plain one (title, no icon,
+    // one OK button), another box was open beside it, or a text box changed before it showed: every
+    // message comes before its step empties or fills anything.
     QStringList answered;
-    std::function<void()> beforeAnswer = [] { };
+    QStringList boxTextsAtSettle;
+    // In panel order: the seven curves, the mould's two, the glass diameter.
+    const QStringList results =
+        QString("Label9 Label10 Label11 Label12 Label13 Label14 Label23 Label21 Label22 Label26").split(' ');
 
     Ui()
     {
@@ -28,6 +31,12 @@ struct Ui {
         answerer.start(2);
         window.show();
         settle();
+    }
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const QLineEdit* box : window.findChildren<QLineEdit*>()) texts << box->text();
+        return texts;
     }
     QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
     QString text(const QString& name) const { return control(name)->property("text").toString(); }
@@ -69,9 +78,9 @@ struct Ui {
         if (box) {
             const bool plain = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
                 && box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)}
-                && std::ranges::count_if(window.findChildren<QMessageBox*>(), &QWidget::isVisible) == 1;
-            beforeAnswer();
-            answered << (plain ? box->text() : "malformed: " + box->text());
+                && std::ranges::count_if(window.findChildren<QMessageBox*>(), &QWidget::isVisible) == 1
+                && boxTexts() == boxTextsAtSettle;
+            answered << (plain ? box->text() : "amiss: " + box->text());
             QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
         }
         if (box || !window.isActiveWindow()) window.activateWindow();
@@ -80,5 +89,6 @@ struct Ui {
     {
         if (!QTest::qWaitFor([this] { return window.isActiveWindow() && !QApplication::activeModalWidget(); }))
             qFatal("the calculator window did not become active");
+        boxTextsAtSettle = boxTexts();
     }
 };
