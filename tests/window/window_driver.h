@@ -76,11 +76,11 @@ struct Ui {
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box) {
-            const bool plain = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
+            const bool sound = box->windowTitle() == "Lens Calculator" && box->icon() == QMessageBox::NoIcon
                 && box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)}
                 && std::ranges::count_if(window.findChildren<QMessageBox*>(), &QWidget::isVisible) == 1
                 && boxTexts() == boxTextsAtSettle;
-            answered << (plain ? box->text() : "amiss: " + box->text());
+            answered << (sound ? box->text() : "amiss: " + box->text());
             QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
         }
         if (box || !window.isActiveWindow()) window.activateWindow();

@@ -52,6 +52,7 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("messages");  // apart by "|"
         QTest::addColumn<QString>("texts");
+        // After sag 5: its seven curves, and its measured front curve brought back by "Measure".
         const QString curves = " Label9=12.17 Label10=14.29 Label11=13.27 Label12=14.51 Label13=16.1 Label14=18.05 "
                                "Label23=12.93 Text4=12.14";
         // "Measure" fills "Front Curve" with the measured front curve, also when already selected.
@@ -170,7 +171,7 @@ private slots:
 
     // Seeded random user actions: clicks on every text box, button and option, Tab, Shift+Tab and Space,
     // typed texts, pastes of 100,000 digits. After each the window is alive and active, no button is left
-    // down, every box was a plain one open alone, and the results changed only on their own panel's "Calc"
+    // down, no box was amiss (see Ui::answered), and the results changed only on their own panel's "Calc"
     // that showed no message. STRESS_SEED and STRESS_ACTIONS explore other runs.
     void randomActions()
     {
