@@ -9,12 +9,10 @@
 namespace lens {
 namespace {
 
-const char* const errorNames[] = {"NotANumber", "DivisionByZero", "Overflow"};
-
 // A result as one line: `line` of it, or the name of the failure.
 template <class Result> std::string shown(const std::expected<Result, CalcError>& result, auto line)
 {
-    return result ? line(*result) : errorNames[static_cast<int>(result.error())];
+    return result ? line(*result) : std::array{"NotANumber", "DivisionByZero", "Overflow"}[int(result.error())];
 }
 
 TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurveOrFails)
