@@ -73,7 +73,7 @@ TEST(ComputeGlassDiameter, AddsDecentrationEffectiveDiameterAndAllowance)
         {"62", "52mm", "18", "56", "67"}, {"6 2", "5 2", "1 8", "5 6", "67"},
         // Decentration counts whichever way it goes: a PD wider than the frame still needs glass.
         {"80", "50", "16", "50", "67"}, {"66", "50", "16", "50", "53"}, {"62", "52", "18", "-56", "-45"},
-        // ED enters at its 15 displayed digits, 53.5.
+        // An exponent may carry a plus sign; ED enters as its 15 displayed digits read: 53.5, not 53.4999...
         {"62", "52", "18", "5.6e+1", "67"}, {"62", "52", "18", "53.49999999999995", "65"},
         {"62", "1e400", "18", "56", "Overflow"}, {"62", "52", "18", "-1e309", "Overflow"},
         {"-1e308", "1e308", "18", "56", "Overflow"}, {"62", "52", "18", "1.7976931348623157e308", "Overflow"},

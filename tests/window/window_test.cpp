@@ -34,7 +34,8 @@ private slots:
             QCOMPARE(ui.text(fields[i]), i == 0 ? "Vector Hight" : "");
             QCOMPARE(node->text(QAccessible::Name), names[i]);
             const bool mm = i == 0 || ui.control(fields[i])->parentWidget()->objectName() == "Frame4";
-            QVERIFY(node->text(QAccessible::Description).endsWith(mm ? ", in mm" : ", in dioptres"));
+            QVERIFY2(node->text(QAccessible::Description).endsWith(mm ? ", in mm" : ", in dioptres"),
+                     qPrintable(fields[i]));
         }
         QVERIFY(std::ranges::none_of(ui.window.findChildren<QRadioButton*>(), &QRadioButton::isChecked));
         QCOMPARE(ui.messages(), QStringList{});
@@ -42,10 +43,7 @@ private slots:
         ui.press(Qt::Key_Backtab);
         QCOMPARE(ui.text("Text1"), "");
         // The checks of the emptied boxes speak up as the focus leaves them; their messages are the rows' job.
-        for (int i = 0; i < 17; ++i) {
-            visited += ' ' + ui.focused();
-            ui.press(Qt::Key_Tab);
-        }
+        for (int i = 0; i < 17; ++i, ui.press(Qt::Key_Tab)) visited += ' ' + ui.focused();
         QCOMPARE(visited,
                  "Command1 Text1 Command1 Text2 Text3 Option7 Text4 Command2 Command3 Option1 Text5 Text6 Text7 "
                  "Text8 Command4 Command5 Text1 Command1");
