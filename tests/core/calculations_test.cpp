@@ -4,16 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace lens {
 namespace {
 
-const char* const errorNames[] = {"NotANumber", "DivisionByZero", "Overflow"};
-
 // A result as one line: `line` of it, or the name of the failure.
 template <class Result> std::string shown(const std::expected<Result, CalcError>& result, auto line)
 {
-    return result ? line(*result) : errorNames[static_cast<int>(result.error())];
+    return result ? line(*result) : std::array{"NotANumber", "DivisionByZero", "Overflow"}[int(result.error())];
 }
 
 TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurveOrFails)
@@ -27,6 +26,8 @@ TEST(ComputeSurfaceCurve, GivesTheSevenCurvesAndTheMeasuredFrontCurveOrFails)
         {"-5", "-11 -13 -12 -14 -15 -17 -12 -11.32"}, {"-0.86", "-2 -3 -2 -3 -3 -3 -2 -2.12"},
         // Every value rounds to a zero: nothing counts as negative, and no zero carries a sign.
         {"-0.001", "0 0 0 0 0 0 0 0"}, {"-0.01", "0 0 0 0 0 0 0 -0.03"}, {"1e150", "0 0 0 0 0 0 0 0"},
+        // One row rounds to zero, the others do not: one value below zero is enough, and zero is not below.
+        {"-0.002", "0 0 0 0 0 0 0 -0.01"}, {"0.002", "0 0.01 0.01 0.01 0.01 0.01 0.01 0.01"},
         {"Vector Hight", "NotANumber"}, {"", "NotANumber"}, {"5mm", "NotANumber"}, {"0", "DivisionByZero"},
         {"-0", "DivisionByZero"}, {"1e200", "Overflow"}, {"1e-307", "Overflow"}, {"1e400", "Overflow"},
     };
@@ -43,17 +44,12 @@ TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
 {
     using enum LensMaterial;
     constexpr std::optional<LensMaterial> none;
-    struct Row {
-        bool systom;
-        std::optional<LensMaterial> material;
-        const char *sphere, *cylinder, *frontCurve, *expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<bool, std::optional<LensMaterial>, const char*, const char*, const char*, const char*> rows[] = {
         {true, Cr39, "-2", "-1", "6", "7.64 8.64"}, {false, Cr39, "-2", "-1", "6", "8 9"},
         {true, Index167, "-2", "-1", "6", "7.15 7.9"}, {false, Index174, "-4.25", "-1.5", "2.12", "4.96 5.97"},
         {false, Cr39, "-2", "-1", "12.14", "14.14 15.14"}, {false, Pc, " +2 ", "0", "5", "3.3 3.3"},
-        {false, Trvx, "3", "1", "2", "-0.82 -1.76"},
+        {false, Trvx, "3", "1", "2", "-0.82 -1.76"}, {false, Cr39, "2.375", "0", "2", "-0.38 -0.38"},
         // Order of failures: front curve, sphere, material, cylinder.
         {false, none, "-2", "-1", "6", "DivisionByZero"}, {false, none, "0", "-1", "6", "Overflow"},
         {false, none, "-2", "x", "6", "DivisionByZero"}, {false, none, "", "-1", "6", "NotANumber"},
@@ -64,11 +60,9 @@ TEST(ComputeMouldCurves, GivesBaseAndCrossOrTheFirstFailureMet)
     };
     // clang-format on
     const auto texts = [](const MouldCurveResult& r) { return r.gbaseText + ' ' + r.gcrossText; };
-    for (const auto& r : rows) {
-        EXPECT_EQ(shown(computeMouldCurves(r.systom, r.material, r.sphere, r.cylinder, r.frontCurve), texts),
-                  r.expected)
-            << r.sphere << ' ' << r.cylinder << ' ' << r.frontCurve;
-    }
+    for (const auto& [systom, material, sphere, cylinder, frontCurve, expected] : rows)
+        EXPECT_EQ(shown(computeMouldCurves(systom, material, sphere, cylinder, frontCurve), texts), expected)
+            << sphere << ' ' << cylinder << ' ' << frontCurve;
 }
 
 TEST(ComputeGlassDiameter, AddsDecentrationEffectiveDiameterAndAllowance)
@@ -79,6 +73,8 @@ TEST(ComputeGlassDiameter, AddsDecentrationEffectiveDiameterAndAllowance)
         {"62", "52mm", "18", "56", "67"}, {"6 2", "5 2", "1 8", "5 6", "67"},
         // Decentration counts whichever way it goes: a PD wider than the frame still needs glass.
         {"80", "50", "16", "50", "67"}, {"66", "50", "16", "50", "53"}, {"62", "52", "18", "-56", "-45"},
+        // An exponent may carry a plus sign; ED enters as its 15 displayed digits read: 53.5, not 53.4999...
+        {"62", "52", "18", "5.6e+1", "67"}, {"62", "52", "18", "53.49999999999995", "65"},
         {"62", "1e400", "18", "56", "Overflow"}, {"62", "52", "18", "-1e309", "Overflow"},
         {"-1e308", "1e308", "18", "56", "Overflow"}, {"62", "52", "18", "1.7976931348623157e308", "Overflow"},
     };
@@ -93,10 +89,9 @@ TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
     using enum EntryField;
     const std::string sphere = "Please Enter Number Value In Sphere Text!!!";
     const std::string cylinder = "Please Enter Minus Value In The Cylinder Text!!!";
-    const std::string frontCurve = "Please Enter Plus Value In Front Curve Text!!";
-    const std::string pd = "Please Enter Plus Value In PD Text!!", a = "Please Enter Plus Value In A Text!!";
-    const std::string dbl = "Please Enter Plus Value In DBL Text!!", ed = "Please Enter Plus Value In ED Text!!";
-    const std::string edBelowA = "Please Enter Right Value In ED Text!!!";
+    const auto plus = [](const char* field) { return std::string("Please Enter Plus Value In ") + field + " Text!!"; };
+    const std::string frontCurve = plus("Front Curve"), pd = plus("PD"), a = plus("A"), dbl = plus("DBL");
+    const std::string ed = plus("ED"), edBelowA = "Please Enter Right Value In ED Text!!!";
     struct Row {
         EntryField field;
         const char* text;
@@ -119,10 +114,9 @@ TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
         {Ed, "-1", {ed}, "-2"}, {Ed, "56", {edBelowA}, "1e400"},
     };
     // clang-format on
-    for (const auto& r : rows) {
+    for (const auto& r : rows)
         EXPECT_EQ(checkEntry(r.field, r.text, r.aText), r.messages)
             << static_cast<int>(r.field) << " \"" << r.text << "\" A \"" << r.aText << '"';
-    }
 }
 
 }  // namespace
