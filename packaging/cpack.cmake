@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build directory.
 set(CPACK_PACKAGE_NAME lenscalc)
-set(CPACK_PACKAGE_VENDOR "Lens Calculator developers")
+set(CPACK_PACKAGE_VENDOR ${vendor})
 set(CPACK_PACKAGE_CONTACT "Lens Calculator developers <lenscalc@users.noreply.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Surface curves, mould curves and glass diameters for a lens workshop")
 # Lines kept under 80 columns: dpkg shows the description as it is.
