@@ -88,7 +88,7 @@ struct Ui {
     }
     void settle()
     {
-        if (!QTest::qWaitFor([this] { return window.isActiveWindow() && !QApplication::activeModalWidget(); }))
+        if (!QTest::qWaitFor([this] { return window.isActiveWindow() && QApplication::focusWidget() && !QApplication::activeModalWidget(); }))
             qFatal("the calculator window did not become active");
         boxTextsAtSettle = boxTexts();
     }

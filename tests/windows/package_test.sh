@@ -27,7 +27,7 @@ if [ "$mode" = zip ]; then
     (cd "$folder" && cmake -E tar xf "$package"/LensCalculator-*-windows-x64.zip)
     program="$folder/Lens Calculator/lenscalc.exe"
     wrestool -l "$program" | grep -q -- '--type=14' || fail "lenscalc.exe carries no icon"
-    wrestool -x --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | grep -q 'Lens Calculator' ||
+    wrestool -x --raw --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | grep -q 'Lens Calculator' ||
         fail "lenscalc.exe carries no version details"
     WINEDEBUG=+loaddll "${smoke[@]}" "$here/wine-run" --on-display "$program" 2>"$work/loaddll.log" ||
         fail "the unpacked program did not start and close cleanly: $(tail -n 5 "$work/loaddll.log")"
@@ -41,7 +41,7 @@ if [ "$mode" = zip ]; then
 fi
 
 installer=$(echo "$package"/LensCalculator-*-setup.exe)
-wrestool -x --type=24 "$installer" | grep -q asInvoker || fail "the installer asks for administrator rights"
+wrestool -x --raw --type=24 "$installer" | grep -q asInvoker || fail "the installer asks for administrator rights"
 "$here/wine-run" "$installer" /S
 folder=$(users)/AppData/Local/Programs/Lens\ Calculator
 shortcut=$(users)/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Lens\ Calculator.lnk
