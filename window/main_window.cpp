@@ -87,6 +87,8 @@ bool MainWindow::leaveControl(QWidget* control)
 void MainWindow::Form_Load()
 {
     ui.text1->setText(QStringLiteral("Vector Hight"));
+    // Shown from its start where a native style's wider frame leaves the box a few pixels short (Windows).
+    ui.text1->setCursorPosition(0);
     for (ResultField* result : ui.curveResults) result->setResult({});
     for (QLineEdit* box : {ui.text2, ui.text3, ui.text4, ui.text5, ui.text6, ui.text7, ui.text8}) box->clear();
     for (ResultField* result : {ui.label21, ui.label22, ui.label26}) result->setResult({});
