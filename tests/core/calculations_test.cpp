@@ -92,31 +92,25 @@ TEST(CheckEntry, WarnsAboutValuesOfTheWrongKind)
     const auto plus = [](const char* field) { return std::string("Please Enter Plus Value In ") + field + " Text!!"; };
     const std::string frontCurve = plus("Front Curve"), pd = plus("PD"), a = plus("A"), dbl = plus("DBL");
     const std::string ed = plus("ED"), edBelowA = "Please Enter Right Value In ED Text!!!";
-    struct Row {
-        EntryField field;
-        const char* text;
-        std::vector<std::string> messages;
-        const char* aText = "";
-    };
     // clang-format off
-    const Row rows[] = {
-        {Sphere, "", {sphere}}, {Sphere, "-2.25", {}}, {Sphere, "2abc", {sphere}},
+    const std::tuple<EntryField, const char*, std::vector<std::string>, const char*> rows[] = {
+        {Sphere, "", {sphere}, ""}, {Sphere, "-2.25", {}, ""}, {Sphere, "2abc", {sphere}, ""},
         // Cylinder: a leading number above zero in single precision, and non-numeric text, each warn.
-        {Cylinder, "5x", {cylinder, cylinder}}, {Cylinder, "5", {cylinder}}, {Cylinder, "abc", {cylinder}},
-        {Cylinder, "", {cylinder}}, {Cylinder, "-1.25", {}}, {Cylinder, "0", {}}, {Cylinder, "1e-30", {cylinder}},
-        {Cylinder, "1e-40", {cylinder}}, {Cylinder, "1e-45", {cylinder}}, {Cylinder, "1e-50", {}},
-        {Cylinder, "7e-46", {}}, {Cylinder, "1e300", {cylinder}}, {Cylinder, "1e400", {cylinder}},
-        {Cylinder, "-1e300", {}}, {FrontCurve, "-1", {frontCurve}}, {FrontCurve, "0", {}},
-        {FrontCurve, "abc", {frontCurve}}, {FrontCurve, "-1x", {frontCurve}}, {FrontCurve, "-1e400", {frontCurve}},
-        {Pd, "62", {}}, {Pd, "", {pd}}, {A, "-52", {a}}, {Dbl, "18mm", {dbl}}, {Pd, "50", {}, "52"},
+        {Cylinder, "5x", {cylinder, cylinder}, ""}, {Cylinder, "5", {cylinder}, ""}, {Cylinder, "abc", {cylinder}, ""},
+        {Cylinder, "", {cylinder}, ""}, {Cylinder, "-1.25", {}, ""}, {Cylinder, "0", {}, ""},
+        {Cylinder, "1e-30", {cylinder}, ""}, {Cylinder, "1e-40", {cylinder}, ""}, {Cylinder, "1e-45", {cylinder}, ""},
+        {Cylinder, "1e-50", {}, ""}, {Cylinder, "7e-46", {}, ""}, {Cylinder, "1e300", {cylinder}, ""},
+        {Cylinder, "1e400", {cylinder}, ""}, {Cylinder, "-1e300", {}, ""}, {FrontCurve, "-1", {frontCurve}, ""},
+        {FrontCurve, "0", {}, ""}, {FrontCurve, "abc", {frontCurve}, ""}, {FrontCurve, "-1x", {frontCurve}, ""},
+        {FrontCurve, "-1e400", {frontCurve}, ""}, {Pd, "62", {}, ""}, {Pd, "", {pd}, ""}, {A, "-52", {a}, ""},
+        {Dbl, "18mm", {dbl}, ""}, {Pd, "50", {}, "52"},
         // Ed also warns, separately, when it is smaller than A; the A text is ignored elsewhere.
-        {Ed, "50", {edBelowA}, "52"}, {Ed, "", {ed, edBelowA}, "52"}, {Ed, "", {ed}}, {Ed, "52", {}, "52"},
+        {Ed, "50", {edBelowA}, "52"}, {Ed, "", {ed, edBelowA}, "52"}, {Ed, "", {ed}, ""}, {Ed, "52", {}, "52"},
         {Ed, "-1", {ed}, "-2"}, {Ed, "56", {edBelowA}, "1e400"},
     };
     // clang-format on
-    for (const auto& r : rows)
-        EXPECT_EQ(checkEntry(r.field, r.text, r.aText), r.messages)
-            << static_cast<int>(r.field) << " \"" << r.text << "\" A \"" << r.aText << '"';
+    for (const auto& [field, text, messages, aText] : rows)
+        EXPECT_EQ(checkEntry(field, text, aText), messages) << int(field) << " '" << text << "' A '" << aText << "'";
 }
 
 }  // namespace

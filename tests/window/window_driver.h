@@ -57,22 +57,31 @@ struct Ui {
         settle();
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    // Steps apart by spaces: "Text2=-2" clicks into the box and types, "Tab" presses the key, any other
-    // step clicks the control.
+    // Steps apart by spaces: "Text2=-2" clicks into the box and types, "Tab" presses the key, "Away" switches
+    // to another program's window and back, any other step clicks the control.
     void run(const QString& script)
     {
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
             QWidget* const target = control(step.section('=', 0, 0));
-            step == "Tab" ? press(Qt::Key_Tab) : click(target);
+            step == "Tab" ? press(Qt::Key_Tab) : step == "Away" ? switchAway() : click(target);
             if (target) QTest::keyClicks(target, step.section('=', 1));
         }
+    }
+    // Another program's window takes the focus; once it is gone the answerer brings the calculator back.
+    void switchAway()
+    {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY2(QTest::qWaitForWindowActive(&other), "switching away");
     }
     QStringList messages()
     {
         settle();
         return std::exchange(answered, {});
     }
-    // The offscreen platform has no window manager to activate the window again after a box closes.
+    // The offscreen platform has no window manager to activate the window again after a box or another
+    // window closes.
     void answer()
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -84,7 +93,7 @@ struct Ui {
             answered << (sound ? box->text() : "amiss: " + box->text());
             QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
         }
-        if (box || !window.isActiveWindow()) window.activateWindow();
+        if (box || !QApplication::activeWindow()) window.activateWindow();
     }
     void settle()
     {

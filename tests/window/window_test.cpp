@@ -39,6 +39,11 @@ private slots:
         }
         QVERIFY(std::ranges::none_of(ui.window.findChildren<QRadioButton*>(), &QRadioButton::isChecked));
         QCOMPARE(ui.messages(), QStringList{});
+        // The prompt shows from its first letter, also where a style leaves the box a little short of it: as
+        // after Home.
+        const QImage prompt = ui.control("Text1")->grab().toImage();
+        QTest::keyClick(ui.control("Text1"), Qt::Key_Home);
+        QCOMPARE(ui.control("Text1")->grab().toImage(), prompt);
         QString visited = ui.focused();
         ui.press(Qt::Key_Backtab);
         QCOMPARE(ui.text("Text1"), "");
@@ -51,6 +56,8 @@ private slots:
 
     // Each row is a script for Ui::run. Afterwards the options clicked are selected and the boxes typed into
     // are empty ("Clear"), but for the texts the row lists: a failed calculation and "Clear" keep results.
+    // Switching to another program and back ("Away"), with a good or a bad value in a box of each panel, is
+    // neither a leave nor an entry: no row has a message or an emptied box of its own for it.
     void panels_data()
     {
         QTest::addColumn<QStringList>("row");  // the steps, the messages apart by "|", the texts
@@ -64,31 +71,29 @@ private slots:
         const QString noSag = number.arg("Vector Hight"), sphere = number.arg("Sphere");
         const QString cylinder = "Please Enter Minus Value In The Cylinder Text!!!", out = "Value Is Out Of Range!!!";
         const QStringList rows[] = {
-            {"sag 5", "Text1=5 Command1" + measure, "", "Text1=5" + curves},
+            {"sag 5", "Text1=5 Away Command1" + measure, "", "Text1=5" + curves},
             {"prompt", "Command1" + measure, noSag, ""},
             {"empty after 5", "Text1=5 Command1 Text1= Command1" + measure, noSag, curves},
-            {"zero after 5", "Text1=5 Command1 Text1=0 Command1" + measure, "Vector Hight Can Not Be Zero!!!",
-             "Text1=0" + curves},
+            {"0", "Text1=5 Command1 Text1=0 Command1" + measure, "Vector Hight Can Not Be Zero!!!", "Text1=0" + curves},
             {"out of range after 5", "Text1=5 Command1 Text1=1e-307 Command1" + measure,
              "Vector Hight Is Out Of Range!!!", "Text1=1e-307" + curves},
             {"Systom CR39", "Option7 Option1 Text2=-2" + mould, "", "Label21=7.64 Label22=8.64"},
-            {"CR39", "Option1 Text2=-2" + mould, "", "Label21=8 Label22=9"},
+            {"CR39", "Option1 Text2=-2 Away" + mould, "", "Label21=8 Label22=9"},
             {"1.74", "Option6 Text2=-2" + mould, "", "Label21=7.34 Label22=8.01"},
             {"no index", "Option7 Text2=-2" + mould, "Please Select An Index!!!", ""},
             {"no index, sphere 0", "Text2=0" + mould, "Please Select An Index!!!", ""},
             {"mould out of range", "Option9 Text2=1e308" + mould, out, ""},
-            {"no index, sphere abc", "Text2=abc" + mould, sphere + '|' + number.arg("Sphere, Cylinder And Front Curve"),
-             ""},
+            {"abc, no index", "Text2=abc" + mould, sphere + '|' + number.arg("Sphere, Cylinder And Front Curve"), ""},
             // A click that takes the focus from a box whose check warns is lost; the next one works.
             {"lost Clear", "Text4=-1 Command3", plus.arg("Front Curve"), "Text4=-1"},
             {"Clear after lost", "Text4=-1 Command3 Command3", plus.arg("Front Curve"), ""},
-            {"diameter 67, out of range", "Text6=52 Text5=62 Text7=18 Text8=56 Command4 Text6=1e400 Command4 Command5",
-             out, "Label26=67"},
+            {"diameter 67, out of range",
+             "Text6=52 Text5=62 Away Text7=18 Text8=56 Command4 Text6=1e400 Command4 Command5", out, "Label26=67"},
             // The box left shows all its messages, in order, before the box entered is emptied, once.
             {"Cylinder 5x", "Text4=6 Text3=5x Text4=-2", cylinder + '|' + cylinder, "Text3=5x Text4=-2"},
-            {"Sphere by Tab", "Text2=1 Text3=-6 Text2=abc Tab Text3=-2", sphere, "Text2=abc Text3=-2"},
+            {"Sphere by Tab", "Text2=1 Text3=-6 Text2=abc Away Tab Text3=-2", sphere, "Text2=abc Text3=-2"},
             {"PD DBL", "Text7=6 Text5=-6 Text7=-2 Text5=6", plus.arg("PD") + "|" + plus.arg("DBL"), "Text5=6 Text7=-2"},
-            {"A", "Text6=5 Text8=6 Text6=x Text8=-2", plus.arg("A"), "Text6=x Text8=-2"},
+            {"A", "Text6=5 Text8=6 Text6=x Away Text8=-2", plus.arg("A"), "Text6=x Text8=-2"},
             // "ED" is emptied on entry, so leaving it at once fails both of its checks; after Tab no click is lost.
             {"Tab into ED and out, Calc", "Text8=40 Text6=52 Text7=18 Tab Tab Command4",
              plus.arg("ED") + "|Please Enter Right Value In ED Text!!!", "Text6=52 Text7=18 Label26=73"},
@@ -124,7 +129,6 @@ private slots:
     void filledWindow()
     {
         Ui ui;
-        QCOMPARE(ui.window.size(), QSize(499, 431));
         QCOMPARE(ui.window.grab().size(),
                  (QSizeF(499, 431) * qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble()).toSize());
         ui.run("Text1=5 Command1 Option1 Text2=-2 Text3=-1 Text4=6 Command2 Text5=62 Text6=52 Text7=18 Text8=56 "
