@@ -1,8 +1,12 @@
 ; The calculator's Windows installer: per user, without administrator rights; /S installs silently.
-; scripts/package-windows builds it with
+; packaging/windows/pack builds it with
 ;   makensis -DVERSION=... -DPUBLISHER=... -DFILES=<folder> -DICON=<file> -DOUTFILE=<file>
 ; where FILES holds install.nsh and uninstall.nsh, which name the staged files one by one, so that the
 ; uninstaller removes exactly what was installed and nothing a user put beside it.
+; Over an earlier install it is an upgrade (or, at the same version, a repair): the earlier version's own
+; uninstaller first removes exactly its files. Exit codes besides NSIS's own (0 done, 1 cancelled):
+; 3 a newer version is installed, 4 the calculator is running, 5 the earlier version could not be removed.
+; Each leaves the install as it was.
 Unicode true
 ; Debian's makensis makes a 32-bit installer by default; the calculator is 64-bit only.
 Target amd64-unicode
@@ -11,6 +15,8 @@ RequestExecutionLevel user
 ManifestDPIAware true
 
 !include FileFunc.nsh
+!include LogicLib.nsh
+!include WordFunc.nsh
 
 !define APP "Lens Calculator"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\LensCalculator"
@@ -34,8 +40,61 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; Windows keeps a running program's files locked: replacing or removing them then would leave the folder
+; half old, half new. So nothing is touched while lenscalc.exe in $R9 runs; the user is asked to close it.
+!macro DEFINE_WAIT_UNTIL_CLOSED PREFIX
+Function ${PREFIX}WaitUntilClosed
+    retry:
+    ClearErrors
+    ${If} ${FileExists} "$R9\lenscalc.exe"
+        FileOpen $0 "$R9\lenscalc.exe" a
+        ${If} ${Errors}
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is running. Close it, then choose Retry." \
+                /SD IDCANCEL IDRETRY retry
+            SetErrorLevel 4
+            Quit
+        ${EndIf}
+        FileClose $0
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
+
+; Before anything changes: never over a newer version.
+Function .onInit
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $0 != ""
+        ${VersionCompare} "${VERSION}" "$0" $1
+        ${If} $1 == 2
+            MessageBox MB_ICONSTOP "${APP} $0 is installed, which is newer than ${VERSION}. To go back to ${VERSION}, uninstall $0 first." /SD IDOK
+            SetErrorLevel 3
+            Quit
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
 Section
     SetShellVarContext current
+    ReadRegStr $R9 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R9 == ""
+        StrCpy $R9 $INSTDIR
+    ${EndIf}
+    Call WaitUntilClosed
+    ; The earlier version's uninstaller, run in place (_?=) so that ExecWait waits for it. It leaves itself.
+    ${If} ${FileExists} "$R9\Uninstall.exe"
+        ClearErrors
+        ExecWait '"$R9\Uninstall.exe" /S _?=$R9' $0
+        ${If} ${Errors}
+        ${OrIf} $0 != 0
+            MessageBox MB_ICONSTOP "The installed ${APP} could not be removed first, so ${VERSION} was not installed." /SD IDOK
+            SetErrorLevel 5
+            Quit
+        ${EndIf}
+        Delete "$R9\Uninstall.exe"
+        ; Only when empty: the user may have chosen another folder this time.
+        RMDir "$R9"
+    ${EndIf}
     !include "${FILES}/install.nsh"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\lenscalc.exe"
@@ -55,6 +114,8 @@ SectionEnd
 
 Section Uninstall
     SetShellVarContext current
+    StrCpy $R9 $INSTDIR
+    Call un.WaitUntilClosed
     Delete "$SMPROGRAMS\${APP}.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     !include "${FILES}/uninstall.nsh"

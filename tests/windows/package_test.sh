@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
 # The Windows deliverables of scripts/package-windows, each in a fresh Wine prefix with nothing of the
-# build on the program's path, as a user gets them.
+# build on the program's path, as a user gets them; judged by the files, shortcuts and registry keys
+# they leave.
 #   zip:       unpacked into a folder whose path holds spaces and Chinese characters, the program starts,
-#              shows its window and exits cleanly, loading every shipped DLL and no other but Windows' own;
-#              it carries its icon and version details.
-#   installer: a silent install (/S) for the current user makes the program, its Start menu shortcut and
-#              its "Apps & features" entry; the installed program starts; a silent uninstall leaves none
-#              of its files, shortcut or registry keys.
-# Usage: package_test.sh zip|installer PACKAGE_DIR WORK_DIR
+#              shows its window and exits cleanly, loading every shipped DLL and no other but Windows' own,
+#              a native style among them; it carries its icon and each version detail Explorer shows.
+#   installer: the per-user installer (silent, /S), and
+#   msi:       the per-machine MSI (msiexec /qn), each: an older version installed, then this one over it:
+#              one "Apps & features" entry, of this version, exactly this version's files, a file the user
+#              put there kept, the Start menu shortcut, the program starts; the older one run again is
+#              refused and changes nothing; the uninstall leaves nothing but the user's file.
+#   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
+#              differs, as builds against other Qt versions differ in their style plugin's name.
+# Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
 set -euo pipefail
-mode=$1 package=$2 work=$3
+mode=$1 package=$2 work=${3:-}
 here=$(dirname "$(realpath "$0")")
+repo=$(realpath "$here/../..")
 smoke=("$here/../window/on_desktop.sh" "$here/../window/lenscalc_real_window.sh" smoke)
+staged=$package/Lens\ Calculator
+version=$(sed -n 's/^project(LensCalculator VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+publisher=$(sed -n 's/^set(vendor "\([^"]*\)").*/\1/p' "$repo/CMakeLists.txt")
+older_version=0.9.0
+
+if [ "$mode" = older ]; then
+    rm -rf "$package/older"
+    mkdir -p "$package/older"
+    cp -r "$staged" "$package/older/"
+    for plugin in "$package/older/Lens Calculator"/styles/*.dll; do mv "$plugin" "${plugin%.dll}older.dll"; done
+    "$repo/packaging/windows/pack" "$package/older/Lens Calculator" "$older_version" "$package/older" >/dev/null
+    exit 0
+fi
 
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/wine WINEPATH=
 fail() { echo "$mode: $*"; exit 1; }
-users() { find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public; }
-# The registry as Wine writes it to disk once its server has ended (wine-run waits for that).
-uninstall_key() { grep -A12 -F '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LensCalculator]' "$WINEPREFIX/user.reg"; }
 
 if [ "$mode" = zip ]; then
     folder="$work/Lens 镜片 Calculator"
@@ -27,8 +43,21 @@ if [ "$mode" = zip ]; then
     (cd "$folder" && cmake -E tar xf "$package"/LensCalculator-*-windows-x64.zip)
     program="$folder/Lens Calculator/lenscalc.exe"
     wrestool -l "$program" | grep -q -- '--type=14' || fail "lenscalc.exe carries no icon"
-    wrestool -x --raw --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | grep -q 'Lens Calculator' ||
-        fail "lenscalc.exe carries no version details"
+    # Each string of the version resource, as Explorer's Details tab lists it.
+    details=$(wrestool -x --raw --type=16 "$program" | python3 -c '
+import re, sys
+text = sys.stdin.buffer.read().decode("utf-16-le", "replace")
+for key, value in re.findall(r"(CompanyName|FileDescription|FileVersion|LegalCopyright|OriginalFilename|"
+                             r"ProductName|ProductVersion)\x00+([^\x00]*)", text):
+    print(f"{key}: {value}")')
+    expected="CompanyName: $publisher
+FileDescription: Lens workshop calculator
+FileVersion: $version
+LegalCopyright: Copyright 2026 $publisher
+OriginalFilename: lenscalc.exe
+ProductName: Lens Calculator
+ProductVersion: $version"
+    [ "$details" = "$expected" ] || fail "$(printf 'version details:\n%s\nexpected:\n%s' "$details" "$expected")"
     WINEDEBUG=+loaddll "${smoke[@]}" "$here/wine-run" --on-display "$program" 2>"$work/loaddll.log" ||
         fail "the unpacked program did not start and close cleanly: $(tail -n 5 "$work/loaddll.log")"
     # Wine's loader names each DLL it maps: "Loaded L"C:\\...\\Qt6Core.dll" at ...: native".
@@ -36,31 +65,72 @@ if [ "$mode" = zip ]; then
         tr '[:upper:]' '[:lower:]' | sort -u)
     shipped=$(cd "$folder/Lens Calculator" && find . -name '*.dll' -printf '%f\n' | tr '[:upper:]' '[:lower:]' | sort)
     [ "$loaded" = "$shipped" ] || fail "$(printf 'loaded DLLs:\n%s\nshipped DLLs:\n%s' "$loaded" "$shipped")"
-    echo "zip: starts from '$folder', loads exactly its $(wc -l <<<"$shipped") DLLs"
+    # Without a style plugin Qt draws with its built-in style, the look of Windows 95.
+    grep -q '^q.*style\.dll$' <<<"$loaded" || fail "the program draws in Qt's built-in style: it loads no style plugin"
+    echo "zip: starts from '$folder', loads exactly its $(wc -l <<<"$shipped") DLLs, a native style among them"
     exit 0
 fi
 
-installer=$(echo "$package"/LensCalculator-*-setup.exe)
-wrestool -x --raw --type=24 "$installer" | grep -q asInvoker || fail "the installer asks for administrator rights"
-"$here/wine-run" "$installer" /S
-folder=$(users)/AppData/Local/Programs/Lens\ Calculator
-shortcut=$(users)/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Lens\ Calculator.lnk
-[ -f "$folder/lenscalc.exe" ] && [ -f "$folder/Uninstall.exe" ] || fail "nothing installed in $folder"
-[ -f "$shortcut" ] || fail "no Start menu shortcut"
-for value in '"DisplayName"="Lens Calculator"' '"DisplayVersion"="' '"Publisher"="' '"DisplayIcon"=' \
-    '"UninstallString"=' '"QuietUninstallString"=' '"EstimatedSize"=dword:'; do
-    uninstall_key | grep -qF "$value" || fail "the Apps & features entry lacks $value"
+# The installer and the MSI differ only in these.
+if [ "$mode" = installer ]; then
+    new=$(echo "$package"/LensCalculator-*-setup.exe) old=$(echo "$package"/older/LensCalculator-*-setup.exe)
+    wrestool -x --raw --type=24 "$new" | grep -q asInvoker || fail "the installer asks for administrator rights"
+    install() { "$here/wine-run" "$1" /S; }
+    # Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
+    # its next start; so does wineboot's restart.
+    uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
+    own_files=./Uninstall.exe
+    home() { find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public; }
+    places() { folder="$(home)/AppData/Local/Programs/Lens Calculator"
+        shortcut="$(home)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lens Calculator.lnk"; }
+else
+    new=$(echo "$package"/LensCalculator-*.msi) old=$(echo "$package"/older/LensCalculator-*.msi)
+    install() { "$here/wine-run" msiexec /i "$1" /qn; }
+    uninstall() { "$here/wine-run" msiexec /x "$new" /qn; }
+    own_files=
+    places() { folder="$WINEPREFIX/drive_c/Program Files/Lens Calculator"
+        shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lens Calculator.lnk"; }
+fi
+
+# The "Apps & features" entries named Lens Calculator, a line each: the key, then its values, from the
+# registry as Wine writes it to disk once its server has ended (wine-run waits for that).
+entries() {
+    awk '/^\[/ { key = $1 } /^"/ { values[key] = values[key] " " $0 }
+        /^"DisplayName"="Lens Calculator"$/ { named[key] = 1 }
+        END { for (key in named) print key values[key] }' "$WINEPREFIX"/user.reg "$WINEPREFIX"/system.reg
+}
+state() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); ls -l "$shortcut"; entries; }
+
+install "$old" || fail "the older version did not install"
+places
+entries | grep -qF "\"DisplayVersion\"=\"$older_version\"" || fail "the older version is not listed: $(entries)"
+echo "a technician's own notes" >"$folder/notes.txt"
+
+install "$new" || fail "this version did not install over the older one"
+[ "$(entries | wc -l)" -eq 1 ] || fail "not one Apps & features entry: $(entries)"
+for value in '"DisplayName"="Lens Calculator"' "\"DisplayVersion\"=\"$version\"" "\"Publisher\"=\"$publisher\"" \
+    '"DisplayIcon"=' '"EstimatedSize"=dword:' '"UninstallString"='; do
+    entries | grep -qF "$value" || fail "the Apps & features entry lacks $value: $(entries)"
 done
+installed=$(cd "$folder" && find . -type f | sort)
+expected=$( (cd "$staged" && find . -type f) | cat - <(echo ./notes.txt) <(printf '%s\n' $own_files) | sort)
+[ "$installed" = "$expected" ] ||
+    fail "$(printf 'the install folder holds other files than this version and the user'"'"'s:\n%s' \
+        "$(diff <(echo "$expected") <(echo "$installed") || true)")"
+[ -f "$shortcut" ] || fail "no Start menu shortcut"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
-"$here/wine-run" "$folder/Uninstall.exe" /S
-# Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
-# its next start; so does wineboot's restart.
-"$here/wine-run" wineboot --restart
+before=$(state)
+! install "$old" || fail "the older version installed over this one without a word"
+[ "$(state)" = "$before" ] || fail "the refused older version changed the install"
+
+uninstall || fail "the uninstall failed"
+[ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] || fail "the uninstall removed the user's file or left others"
+rm -r "$folder"
 left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -iname 'uninstall.exe' \
     -o -path '*/Temp/~nsu*' -type f \) -print)
 [ -z "$left" ] || fail "left after the uninstall: $left"
-! uninstall_key >/dev/null || fail "the Apps & features entry is left"
+[ -z "$(entries)" ] || fail "the Apps & features entry is left"
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
-echo "installer: installed, started, entry listed, uninstalled without a trace"
+echo "$mode: $older_version upgraded to $version in place, downgrade refused, uninstalled without a trace"
