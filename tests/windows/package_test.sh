@@ -80,36 +80,39 @@ if [ "$mode" = installer ]; then
     # its next start; so does wineboot's restart.
     uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
     own_files=./Uninstall.exe
-    home() { find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public; }
-    places() { folder="$(home)/AppData/Local/Programs/Lens Calculator"
-        shortcut="$(home)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lens Calculator.lnk"; }
+    folder() {
+        echo "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)/AppData/Local/Programs/Lens Calculator"
+    }
+    has_icon() { entries | grep -qF '"DisplayIcon"='; }
 else
     new=$(echo "$package"/LensCalculator-*.msi) old=$(echo "$package"/older/LensCalculator-*.msi)
     install() { "$here/wine-run" msiexec /i "$1" /qn; }
     uninstall() { "$here/wine-run" msiexec /x "$new" /qn; }
     own_files=
-    places() { folder="$WINEPREFIX/drive_c/Program Files/Lens Calculator"
-        shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lens Calculator.lnk"; }
+    folder() { echo "$WINEPREFIX/drive_c/Program Files/Lens Calculator"; }
+    # Windows Installer keeps a product's icon with its registration, where "Apps & features" finds it.
+    has_icon() { grep -q '^"ProductIcon"=.*lenscalc\.ico"$' "$WINEPREFIX/system.reg"; }
 fi
 
 # The "Apps & features" entries named Lens Calculator, a line each: the key, then its values, from the
 # registry as Wine writes it to disk once its server has ended (wine-run waits for that).
 entries() {
     awk '/^\[/ { key = $1 } /^"/ { values[key] = values[key] " " $0 }
-        /^"DisplayName"="Lens Calculator"$/ { named[key] = 1 }
+        /^"DisplayName"="Lens Calculator"$/ && key ~ /CurrentVersion\\\\Uninstall\\\\/ { named[key] = 1 }
         END { for (key in named) print key values[key] }' "$WINEPREFIX"/user.reg "$WINEPREFIX"/system.reg
 }
-state() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); ls -l "$shortcut"; entries; }
+shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk'; }
+state() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); shortcuts; entries; }
 
 install "$old" || fail "the older version did not install"
-places
+folder=$(folder)
 entries | grep -qF "\"DisplayVersion\"=\"$older_version\"" || fail "the older version is not listed: $(entries)"
 echo "a technician's own notes" >"$folder/notes.txt"
 
 install "$new" || fail "this version did not install over the older one"
 [ "$(entries | wc -l)" -eq 1 ] || fail "not one Apps & features entry: $(entries)"
 for value in '"DisplayName"="Lens Calculator"' "\"DisplayVersion\"=\"$version\"" "\"Publisher\"=\"$publisher\"" \
-    '"DisplayIcon"=' '"EstimatedSize"=dword:' '"UninstallString"='; do
+    '"EstimatedSize"=dword:' '"UninstallString"='; do
     entries | grep -qF "$value" || fail "the Apps & features entry lacks $value: $(entries)"
 done
 installed=$(cd "$folder" && find . -type f | sort)
@@ -117,7 +120,8 @@ expected=$( (cd "$staged" && find . -type f) | cat - <(echo ./notes.txt) <(print
 [ "$installed" = "$expected" ] ||
     fail "$(printf 'the install folder holds other files than this version and the user'"'"'s:\n%s' \
         "$(diff <(echo "$expected") <(echo "$installed") || true)")"
-[ -f "$shortcut" ] || fail "no Start menu shortcut"
+has_icon || fail "the Apps & features entry has no icon"
+[ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start menu shortcut: $(shortcuts)"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
 before=$(state)
@@ -127,10 +131,11 @@ before=$(state)
 uninstall || fail "the uninstall failed"
 [ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] || fail "the uninstall removed the user's file or left others"
 rm -r "$folder"
+# Windows Installer's cached copies of the package and its icon go too.
 left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -iname 'uninstall.exe' \
-    -o -path '*/Temp/~nsu*' -type f \) -print)
+    -o -path '*/Temp/~nsu*' -type f -o -path '*/windows/Installer/?*' \) -print)
 [ -z "$left" ] || fail "left after the uninstall: $left"
-[ -z "$(entries)" ] || fail "the Apps & features entry is left"
+[ -z "$(entries)" ] && [ -z "$(shortcuts)" ] || fail "the Apps & features entry or the shortcut is left"
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
 echo "$mode: $older_version upgraded to $version in place, downgrade refused, uninstalled without a trace"
