@@ -27,7 +27,9 @@ if [ "$mode" = older ]; then
     rm -rf "$package/older"
     mkdir -p "$package/older"
     cp -r "$staged" "$package/older/"
-    for plugin in "$package/older/Lens Calculator"/styles/*.dll; do mv "$plugin" "${plugin%.dll}older.dll"; done
+    for plugin in "$package/older/Lens Calculator"/styles/*.dll; do
+        [ -f "$plugin" ] && mv "$plugin" "${plugin%.dll}older.dll"
+    done
     "$repo/packaging/windows/pack" "$package/older/Lens Calculator" "$older_version" "$package/older" >/dev/null
     exit 0
 fi
@@ -116,7 +118,7 @@ for value in '"DisplayName"="Lens Calculator"' "\"DisplayVersion\"=\"$version\""
     entries | grep -qF "$value" || fail "the Apps & features entry lacks $value: $(entries)"
 done
 installed=$(cd "$folder" && find . -type f | sort)
-expected=$( (cd "$staged" && find . -type f) | cat - <(echo ./notes.txt) <(printf '%s\n' $own_files) | sort)
+expected=$( { (cd "$staged" && find . -type f); echo ./notes.txt; [ -z "$own_files" ] || echo "$own_files"; } | sort)
 [ "$installed" = "$expected" ] ||
     fail "$(printf 'the install folder holds other files than this version and the user'"'"'s:\n%s' \
         "$(diff <(echo "$expected") <(echo "$installed") || true)")"
