@@ -1,6 +1,6 @@
 ; The calculator's Windows installer: per user, without administrator rights; /S installs silently.
 ; packaging/windows/pack builds it with
-;   makensis -DVERSION=... -DPUBLISHER=... -DFILES=<folder> -DICON=<file> -DOUTFILE=<file>
+;   makensis -DVERSION=... -DPUBLISHER=... -DFILES=<folder> -DICON=<file> -DOUTFILE=<file> [-DSIGN=<command>]
 ; where FILES holds install.nsh and uninstall.nsh, which name the staged files one by one, so that the
 ; uninstaller removes exactly what was installed and nothing a user put beside it.
 ; Over an earlier install it is an upgrade (or, at the same version, a repair): the earlier version's own
@@ -34,6 +34,11 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "${APP} installer"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"
 VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
+
+; The uninstaller is made inside this installer and written at install time; SIGN signs it in between.
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"'
+!endif
 
 Page directory
 Page instfiles

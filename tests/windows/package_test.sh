@@ -4,7 +4,8 @@
 # they leave.
 #   zip:       unpacked into a folder whose path holds spaces and Chinese characters, the program starts,
 #              shows its window and exits cleanly, loading every shipped DLL and no other but Windows' own,
-#              a native style among them; it carries its icon and each version detail Explorer shows.
+#              a native style among them; it carries its icon and each version detail Explorer shows,
+#              and the licence of each component it ships.
 #   installer: the per-user installer (silent, /S), and
 #   msi:       the per-machine MSI (msiexec /qn), each: an older version installed, then this one over it:
 #              one "Apps & features" entry, of this version, exactly this version's files, a file the user
@@ -19,7 +20,7 @@ here=$(dirname "$(realpath "$0")")
 repo=$(realpath "$here/../..")
 smoke=("$here/../window/on_desktop.sh" "$here/../window/lenscalc_real_window.sh" smoke)
 staged=$package/Lens\ Calculator
-version=$(sed -n 's/^project(LensCalculator VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+version=$("$repo/scripts/version")
 publisher=$(sed -n 's/^set(vendor "\([^"]*\)").*/\1/p' "$repo/CMakeLists.txt")
 older_version=0.9.0
 
@@ -69,7 +70,24 @@ ProductVersion: $version"
     [ "$loaded" = "$shipped" ] || fail "$(printf 'loaded DLLs:\n%s\nshipped DLLs:\n%s' "$loaded" "$shipped")"
     # Without a style plugin Qt draws with its built-in style, the look of Windows 95.
     grep -q '^q.*style\.dll$' <<<"$loaded" || fail "the program draws in Qt's built-in style: it loads no style plugin"
-    echo "zip: starts from '$folder', loads exactly its $(wc -l <<<"$shipped") DLLs, a native style among them"
+    # Whoever passes the package on must pass each component's licence with it: every shipped DLL (or its
+    # plugin folder) has its origin in sources.txt, and each licence text it names is there.
+    licences=$folder/Lens\ Calculator/licences
+    for dll in $(cd "$folder/Lens Calculator" && find . -name '*.dll' | sed 's|^\./||; s|/.*|/|' | sort -u); do
+        grep -qF "$dll" "$licences/sources.txt" || fail "licences/sources.txt does not say where $dll comes from"
+    done
+    while IFS='|' read -r file phrase; do
+        grep -qF "$phrase" "$licences/$file" 2>/dev/null || fail "licences/$file is missing or lacks \"$phrase\""
+    done <<'LICENCES'
+Lens Calculator.txt|Permission is hereby granted
+LGPL-3.0-only.txt|GNU LESSER GENERAL PUBLIC LICENSE
+GPL-3.0-only.txt|GNU GENERAL PUBLIC LICENSE
+Qt copyright.txt|License: LGPL-3
+GCC runtime copyright.txt|GCC RUNTIME LIBRARY EXCEPTION
+MinGW-w64 copyright.txt|Files: mingw-w64-libraries/winpthreads/*
+LICENCES
+    echo "zip: starts from '$folder', loads exactly its $(wc -l <<<"$shipped") DLLs, a native style among them," \
+        "carries their licences"
     exit 0
 fi
 
