@@ -5,6 +5,9 @@
 #   real_input: in between, worked as a technician would: a click in the sag field, 5 typed, a click on
 #               the curve panel's "Calc", a double click on the CR39 result and Ctrl+C, the window's own
 #               copy; the X clipboard (which Wine shares) must then hold 12.17.
+# The clicks go to fixed positions: the controls' centres in the window's pixels, worked out by hand
+# from the controls table of window/controls.cpp (twips, 15 to a pixel, each container's offset added).
+# A control moved there must be moved here too, and in scripts/screenshots.
 # Usage: lenscalc_real_window.sh smoke|real_input PROGRAM [ARGUMENTS...]   (emulator first, if any)
 set -euo pipefail
 check=$1
