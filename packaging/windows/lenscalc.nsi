@@ -1,12 +1,13 @@
 ; The calculator's Windows installer: per user, without administrator rights; /S installs silently.
 ; packaging/windows/pack builds it with
-;   makensis -DVERSION=... -DPUBLISHER=... -DFILES=<folder> -DICON=<file> -DOUTFILE=<file> [-DSIGN=<command>]
+;   makensis -DVERSION=... -DPUBLISHER=... -DFILES=<folder> -DICON=<file> -DOUTFILE=<file> -DUPGRADE_CODE=<MSI's>
+;            [-DSIGN=<command>]
 ; where FILES holds install.nsh and uninstall.nsh, which name the staged files one by one, so that the
 ; uninstaller removes exactly what was installed and nothing a user put beside it.
 ; Over an earlier install it is an upgrade (or, at the same version, a repair): the earlier version's own
 ; uninstaller first removes exactly its files. Exit codes besides NSIS's own (0 done, 1 cancelled):
-; 3 a newer version is installed, 4 the calculator is running, 5 the earlier version could not be removed.
-; Each leaves the install as it was.
+; 3 a newer version is installed, 4 the calculator is running, 5 the earlier version could not be removed,
+; 6 the MSI has installed the calculator for every user of the PC. Each leaves the install as it was.
 Unicode true
 ; Debian's makensis makes a 32-bit installer by default; the calculator is 64-bit only.
 Target amd64-unicode
@@ -66,8 +67,16 @@ FunctionEnd
 !insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
 !insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
 
-; Before anything changes: never over a newer version.
+; Before anything changes: never a second copy beside the MSI's, which IT manages (of any version: the
+; MSI's upgrade code names them all), and never over a newer version.
 Function .onInit
+    System::Call 'msi::MsiEnumRelatedProductsW(w "${UPGRADE_CODE}", i 0, i 0, w .r1) i .r0'
+    ${If} $0 == 0
+        System::Call 'msi::MsiGetProductInfoW(w r1, w "VersionString", w .r2, *i ${NSIS_MAX_STRLEN}) i .r0'
+        MessageBox MB_ICONINFORMATION "${APP} $2 is installed for every user of this PC. Start it from the Start menu." /SD IDOK
+        SetErrorLevel 6
+        Quit
+    ${EndIf}
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
     ${If} $0 != ""
         ${VersionCompare} "${VERSION}" "$0" $1

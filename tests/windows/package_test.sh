@@ -8,7 +8,7 @@
 #              and the licence of each component it ships.
 #   installer: the per-user installer (silent, /S), and
 #   msi:       the per-machine MSI (msiexec /qn), each: an older version installed, then this one over it:
-#              one "Apps & features" entry, of this version, exactly this version's files, a file the user
+#              one "Installed apps" entry, of this version, exactly this version's files, a file the user
 #              put there kept, the Start menu shortcut, the program starts; the older one run again is
 #              refused and changes nothing; the uninstall leaves nothing but the user's file.
 #   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
@@ -16,13 +16,8 @@
 # Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
 set -euo pipefail
 mode=$1 package=$2 work=${3:-}
-here=$(dirname "$(realpath "$0")")
-repo=$(realpath "$here/../..")
+. "$(dirname "$0")/installed.sh"
 smoke=("$here/../window/on_desktop.sh" "$here/../window/lenscalc_real_window.sh" smoke)
-staged=$package/Lens\ Calculator
-version=$("$repo/scripts/version")
-publisher=$(sed -n 's/^set(vendor "\([^"]*\)").*/\1/p' "$repo/CMakeLists.txt")
-older_version=0.9.0
 
 if [ "$mode" = older ]; then
     rm -rf "$package/older"
@@ -31,14 +26,14 @@ if [ "$mode" = older ]; then
     for plugin in "$package/older/Lens Calculator"/styles/*.dll; do
         [ -f "$plugin" ] && mv "$plugin" "${plugin%.dll}older.dll"
     done
-    "$repo/packaging/windows/pack" "$package/older/Lens Calculator" "$older_version" "$package/older" >/dev/null
+    "$repo/packaging/windows/pack" "$package/older/Lens Calculator" "$package/lenscalc-msi.dll" "$older_version" \
+        "$package/older" >/dev/null
     exit 0
 fi
 
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/wine WINEPATH=
-fail() { echo "$mode: $*"; exit 1; }
 
 if [ "$mode" = zip ]; then
     folder="$work/Lens 镜片 Calculator"
@@ -99,29 +94,19 @@ if [ "$mode" = installer ]; then
     # Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
     # its next start; so does wineboot's restart.
     uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
-    own_files=./Uninstall.exe
-    folder() {
-        echo "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)/AppData/Local/Programs/Lens Calculator"
-    }
+    own_files=$user_own_files
+    folder() { user_folder; }
     has_icon() { entries | grep -qF '"DisplayIcon"='; }
 else
     new=$(echo "$package"/LensCalculator-*.msi) old=$(echo "$package"/older/LensCalculator-*.msi)
     install() { "$here/wine-run" msiexec /i "$1" /qn; }
     uninstall() { "$here/wine-run" msiexec /x "$new" /qn; }
-    own_files=
-    folder() { echo "$WINEPREFIX/drive_c/Program Files/Lens Calculator"; }
-    # Windows Installer keeps a product's icon with its registration, where "Apps & features" finds it.
+    own_files=$machine_own_files
+    folder() { machine_folder; }
+    # Windows Installer keeps a product's icon with its registration, where "Installed apps" finds it.
     has_icon() { grep -q '^"ProductIcon"=.*lenscalc\.ico"$' "$WINEPREFIX/system.reg"; }
 fi
 
-# The "Apps & features" entries named Lens Calculator, a line each: the key, then its values, from the
-# registry as Wine writes it to disk once its server has ended (wine-run waits for that).
-entries() {
-    awk '/^\[/ { key = $1 } /^"/ { values[key] = values[key] " " $0 }
-        /^"DisplayName"="Lens Calculator"$/ && key ~ /CurrentVersion\\\\Uninstall\\\\/ { named[key] = 1 }
-        END { for (key in named) print key values[key] }' "$WINEPREFIX"/user.reg "$WINEPREFIX"/system.reg
-}
-shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk'; }
 state() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); shortcuts; entries; }
 
 install "$old" || fail "the older version did not install"
@@ -130,17 +115,17 @@ entries | grep -qF "\"DisplayVersion\"=\"$older_version\"" || fail "the older ve
 echo "a technician's own notes" >"$folder/notes.txt"
 
 install "$new" || fail "this version did not install over the older one"
-[ "$(entries | wc -l)" -eq 1 ] || fail "not one Apps & features entry: $(entries)"
+[ "$(entries | wc -l)" -eq 1 ] || fail "not one Installed apps entry: $(entries)"
 for value in '"DisplayName"="Lens Calculator"' "\"DisplayVersion\"=\"$version\"" "\"Publisher\"=\"$publisher\"" \
     '"EstimatedSize"=dword:' '"UninstallString"='; do
-    entries | grep -qF "$value" || fail "the Apps & features entry lacks $value: $(entries)"
+    entries | grep -qF "$value" || fail "the Installed apps entry lacks $value: $(entries)"
 done
-installed=$(cd "$folder" && find . -type f | sort)
-expected=$( { (cd "$staged" && find . -type f); echo ./notes.txt; [ -z "$own_files" ] || echo "$own_files"; } | sort)
+installed=$(files_in "$folder")
+expected=$(expected_files ./notes.txt "$own_files")
 [ "$installed" = "$expected" ] ||
     fail "$(printf 'the install folder holds other files than this version and the user'"'"'s:\n%s' \
         "$(diff <(echo "$expected") <(echo "$installed") || true)")"
-has_icon || fail "the Apps & features entry has no icon"
+has_icon || fail "the Installed apps entry has no icon"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start menu shortcut: $(shortcuts)"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
@@ -155,7 +140,7 @@ rm -r "$folder"
 left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -iname 'uninstall.exe' \
     -o -path '*/Temp/~nsu*' -type f -o -path '*/windows/Installer/?*' \) -print)
 [ -z "$left" ] || fail "left after the uninstall: $left"
-[ -z "$(entries)" ] && [ -z "$(shortcuts)" ] || fail "the Apps & features entry or the shortcut is left"
+[ -z "$(entries)" ] && [ -z "$(shortcuts)" ] || fail "the Installed apps entry or the shortcut is left"
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
 echo "$mode: $older_version upgraded to $version in place, downgrade refused, uninstalled without a trace"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows deliverables signed with a code-signing certificate from a throwaway certificate
 # authority the test makes: packaging/windows/pack over a copy of the staged folder, as a release signs.
-# Each file that reaches a user must verify against that authority: every program and DLL in the zip,
-# the installer, the MSI, and the Uninstall.exe the installer leaves, installed in a fresh Wine prefix.
+# Each file that reaches a user must verify against that authority: every program and DLL in the zip
+# and in the MSI (its own steps' DLL among them), the installer, the MSI, and the Uninstall.exe the
+# installer leaves, installed in a fresh Wine prefix.
 # The key's password must not be in any file made.
 # Usage: signing_test.sh PACKAGE_DIR WORK_DIR
 set -euo pipefail
@@ -10,7 +11,7 @@ package=$1 work=$2
 here=$(dirname "$(realpath "$0")")
 fail() { echo "FAIL: $*"; exit 1; }
 rm -rf "$work"
-mkdir -p "$work/keys" "$work/signed" "$work/zip"
+mkdir -p "$work/keys" "$work/signed" "$work/zip" "$work/msi"
 
 keys=$work/keys
 password="throwaway $RANDOM$RANDOM"
@@ -29,7 +30,8 @@ openssl pkcs12 -export -inkey "$keys/signer.key" -in "$keys/signer.pem" -passout
 cp -r "$package/Lens Calculator" "$work/signed/"
 version=$("$here/../../scripts/version")
 LENSCALC_SIGN_PKCS12=$keys/signer.p12 LENSCALC_SIGN_PASSWORD_FILE=$keys/password \
-    "$here/../../packaging/windows/pack" "$work/signed/Lens Calculator" "$version" "$work/signed" >"$work/pack.log" 2>&1 ||
+    "$here/../../packaging/windows/pack" "$work/signed/Lens Calculator" "$package/lenscalc-msi.dll" "$version" \
+    "$work/signed" >"$work/pack.log" 2>&1 ||
     { cat "$work/pack.log"; fail "packing with a certificate failed"; }
 
 export WINEPREFIX=$work/wine WINEPATH=
@@ -38,14 +40,17 @@ uninstaller=$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Lens Calculator
 [ -n "$uninstaller" ] || fail "the signed installer left no Uninstall.exe"
 
 (cd "$work/zip" && cmake -E tar xf "$work/signed"/LensCalculator-*-windows-x64.zip)
-mapfile -t files < <(find "$work/zip" \( -name '*.exe' -o -name '*.dll' \) | sort)
-[ ${#files[@]} -gt 0 ] || fail "the zip holds no programs"
+msiextract -C "$work/msi" "$work/signed"/LensCalculator-*-x64.msi >/dev/null
+mapfile -t files < <(find "$work/zip" "$work/msi" \( -name '*.exe' -o -name '*.dll' \) | sort)
+for holder in "zip lenscalc.exe" "msi lenscalc-msi.dll"; do
+    find "$work/${holder% *}" -name "${holder#* }" | grep -q . || fail "the ${holder% *} holds no ${holder#* }"
+done
 files+=("$work/signed"/LensCalculator-*-setup.exe "$work/signed"/LensCalculator-*-x64.msi "$uninstaller")
 for file in "${files[@]}"; do
     osslsigncode verify -CAfile "$keys/ca.pem" -in "$file" >"$work/verify.log" 2>&1 ||
         fail "${file#"$work"/} does not verify: $(grep -iE 'error|fail|no signature' "$work/verify.log" | head -n 3)"
 done
 
-leaks=$(grep -rlF "$password" "$work/signed" "$work/zip" "$work/pack.log" || true)
+leaks=$(grep -rlF "$password" "$work/signed" "$work/zip" "$work/msi" "$work/pack.log" || true)
 [ -z "$leaks" ] || fail "the key's password is in $leaks"
 echo "${#files[@]} files signed and verified, the installed Uninstall.exe among them"

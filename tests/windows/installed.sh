@@ -1,0 +1,35 @@
+# What the Windows packages leave in a Wine prefix, read as a user or IT sees it: the install folders,
+# the "Installed apps" entries and the Start menu shortcuts. Sourced by the package tests, which set
+# mode, package (scripts/package-windows' folder) and WINEPREFIX first. The registry is read as Wine
+# writes it to disk once its server has ended (wine-run waits for that).
+here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
+repo=$(realpath "$here/../..")
+staged=$package/Lens\ Calculator
+version=$("$repo/scripts/version")
+publisher=$(sed -n 's/^set(vendor "\([^"]*\)").*/\1/p' "$repo/CMakeLists.txt")
+older_version=0.9.0
+fail() { echo "$mode: $*"; exit 1; }
+
+user_folder() {
+    echo "$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)/AppData/Local/Programs/Lens Calculator"
+}
+machine_folder() { echo "$WINEPREFIX/drive_c/Program Files/Lens Calculator"; }
+# The files each installer adds to the staged ones.
+user_own_files=./Uninstall.exe
+machine_own_files=./lenscalc-msi.dll
+
+# The "Installed apps" entries named Lens Calculator, a line each: the key, then its values.
+entries() {
+    awk '/^\[/ { key = $1 } /^"/ { values[key] = values[key] " " $0 }
+        /^"DisplayName"="Lens Calculator"$/ && key ~ /CurrentVersion\\\\Uninstall\\\\/ { named[key] = 1 }
+        END { for (key in named) print key values[key] }' "$WINEPREFIX"/user.reg "$WINEPREFIX"/system.reg
+}
+# Wine writes the user's and the all-users shortcut of one name to one file, so a shortcut is told
+# apart by the folder it starts the calculator from: a line each, "user" or "machine".
+shortcuts() {
+    find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk' -print0 |
+        xargs -0 -r -n 1 sh -c 'if grep -aq "Program Files" "$0"; then echo machine; else echo user; fi'
+}
+# The files of a folder, relative, sorted; those of the staged program with the given own files.
+files_in() { (cd "$1" && find . -type f | sort); }
+expected_files() { { files_in "$staged"; printf '%s\n' "$@"; } | sort; }
