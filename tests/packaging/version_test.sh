@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# scripts/version on this checkout, then on copies where one of the three places states another
+# scripts/version on this checkout, then on copies where one of the four places states another
 # version: each must be refused, naming it, or a release would ship two versions under one name.
 # Usage: version_test.sh SCRATCH_DIR
 set -euo pipefail
@@ -13,12 +13,14 @@ version=$("$repo/scripts/version") || fail "scripts/version refuses this checkou
 # file | how its version is changed | what the refusal names
 cases="CMakeLists.txt|s/^project(LensCalculator VERSION [0-9.]*/project(LensCalculator VERSION 9.9.9/|CMakeLists.txt '9.9.9'
 packaging/changelog|1s/^lenscalc ([^)]*)/lenscalc (9.9.9)/|changelog '9.9.9'
-packaging/org.lenscalc.LensCalculator.metainfo.xml|0,/<release version=\"[^\"]*\"/s//<release version=\"9.9.9\"/|metainfo '9.9.9'"
+packaging/org.lenscalc.LensCalculator.metainfo.xml|0,/<release version=\"[^\"]*\"/s//<release version=\"9.9.9\"/|metainfo '9.9.9'
+packaging/lenscalc.1|1s/\"lenscalc [^\"]*\"/\"lenscalc 9.9.9\"/|lenscalc.1 '9.9.9'"
 while IFS='|' read -r file edit named; do
     rm -rf "$scratch"
     mkdir -p "$scratch/packaging"
     cp "$repo/CMakeLists.txt" "$scratch/"
-    cp "$repo/packaging/changelog" "$repo/packaging/org.lenscalc.LensCalculator.metainfo.xml" "$scratch/packaging/"
+    cp "$repo/packaging/changelog" "$repo/packaging/org.lenscalc.LensCalculator.metainfo.xml" "$repo/packaging/lenscalc.1" \
+        "$scratch/packaging/"
     sed -i "$edit" "$scratch/$file"
     cmp -s "$repo/$file" "$scratch/$file" && fail "the test's edit left $file as it was"
     if message=$("$repo/scripts/version" "$scratch" 2>&1); then
@@ -26,4 +28,4 @@ while IFS='|' read -r file edit named; do
     fi
     [[ $message == *"$named"* ]] || fail "another version in $file was refused without naming it: $message"
 done <<<"$cases"
-echo "version $version agrees in all three places; a disagreement in any is refused"
+echo "version $version agrees in all four places; a disagreement in any is refused"
