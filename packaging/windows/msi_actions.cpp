@@ -16,7 +16,8 @@ namespace {
 constexpr DWORD closeWaitMilliseconds = 10'000;
 constexpr wchar_t perUserKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LensCalculator";
 
-std::wstring property(MSIHANDLE install, const wchar_t* name) {
+std::wstring property(MSIHANDLE install, const wchar_t* name)
+{
     wchar_t none[1] = L"";
     DWORD length = 0;
     if (MsiGetPropertyW(install, name, none, &length) != ERROR_MORE_DATA) return {};
@@ -26,12 +27,14 @@ std::wstring property(MSIHANDLE install, const wchar_t* name) {
     return value;
 }
 
-bool samePath(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
+bool samePath(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE)
+        == CSTR_EQUAL;
 }
 
-std::wstring imagePath(HANDLE process) {
+std::wstring imagePath(HANDLE process)
+{
     std::wstring path(32'768, L'\0');
     auto length = static_cast<DWORD>(path.size());
     if (!QueryFullProcessImageNameW(process, 0, path.data(), &length)) return {};
@@ -40,7 +43,8 @@ std::wstring imagePath(HANDLE process) {
 }
 
 // Another user's calculator can be ended only with this privilege, which an administrator holds unused.
-void enableDebugPrivilege() {
+void enableDebugPrivilege()
+{
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token)) return;
     TOKEN_PRIVILEGES privileges{1, {{{}, SE_PRIVILEGE_ENABLED}}};
@@ -50,7 +54,8 @@ void enableDebugPrivilege() {
 }
 
 // The running processes whose program is this file.
-std::vector<HANDLE> processesOf(const std::wstring& program) {
+std::vector<HANDLE> processesOf(const std::wstring& program)
+{
     std::vector<HANDLE> found;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return found;
@@ -69,7 +74,8 @@ std::vector<HANDLE> processesOf(const std::wstring& program) {
     return found;
 }
 
-BOOL CALLBACK closeWindowOf(HWND window, LPARAM processId) {
+BOOL CALLBACK closeWindowOf(HWND window, LPARAM processId)
+{
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == static_cast<DWORD>(processId)) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -78,7 +84,8 @@ BOOL CALLBACK closeWindowOf(HWND window, LPARAM processId) {
 
 // The per-user installer's copy of the user this runs as, removed by its own uninstaller, which removes
 // exactly the files it installed and keeps the user's; it refuses while that copy runs.
-void removePerUserCopy() {
+void removePerUserCopy()
+{
     DWORD size = 0;
     auto read = [&size](void* into) {
         return RegGetValueW(HKEY_CURRENT_USER, perUserKey, L"InstallLocation", RRF_RT_REG_SZ, nullptr, into, &size);
@@ -113,7 +120,8 @@ void removePerUserCopy() {
 // the folder half old until a restart. The calculator holds no data, so each one started from this
 // install is asked to close as its window's close button would; one that cannot be reached (another
 // user's session) or does not close in time is ended. Calculators started from elsewhere stay.
-extern "C" __declspec(dllexport) UINT __stdcall CloseCalculators(MSIHANDLE install) {
+extern "C" __declspec(dllexport) UINT __stdcall CloseCalculators(MSIHANDLE install)
+{
     enableDebugPrivilege();
     const std::vector<HANDLE> running = processesOf(property(install, L"INSTALLDIR") + L"lenscalc.exe");
     for (HANDLE process : running) EnumWindows(closeWindowOf, static_cast<LPARAM>(GetProcessId(process)));
@@ -130,13 +138,15 @@ extern "C" __declspec(dllexport) UINT __stdcall CloseCalculators(MSIHANDLE insta
 }
 
 // The machine install is the one IT manages: the installing user's own copy goes with it.
-extern "C" __declspec(dllexport) UINT __stdcall RemovePerUserCopy(MSIHANDLE) {
+extern "C" __declspec(dllexport) UINT __stdcall RemovePerUserCopy(MSIHANDLE)
+{
     removePerUserCopy();
     return ERROR_SUCCESS;
 }
 
 // Active Setup's step for every other user, whom an install running as SYSTEM cannot reach: rundll32
 // calls it at the user's next sign-in, once a version.
-extern "C" __declspec(dllexport) void CALLBACK RemovePerUserCopyAtSignIn(HWND, HINSTANCE, LPSTR, int) {
+extern "C" __declspec(dllexport) void CALLBACK RemovePerUserCopyAtSignIn(HWND, HINSTANCE, LPSTR, int)
+{
     removePerUserCopy();
 }
