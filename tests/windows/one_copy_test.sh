@@ -58,6 +58,12 @@ open_calculator() {  # open_calculator PROGRAM: started beside the rest; its pid
 sign_in_step() {  # Active Setup's command, as registered
     sed -n 's/^"StubPath"="\(.*RemovePerUserCopyAtSignIn\)"$/\1/p' "$WINEPREFIX/system.reg" | sed 's/\\\(.\)/\1/g'
 }
+# Runs that command with its command line as it stands, as Windows does at sign-in: from a batch file,
+# since Wine would quote an argument passed from here anew.
+sign_in() {
+    printf '%s\r\n' "$(sign_in_step)" >"$work/sign-in.cmd"
+    run cmd /c "Z:${work//\//\\}\\sign-in.cmd"
+}
 
 if [ "$mode" = user-then-machine ]; then
     expect 0 "the per-user installer" run "$setup" /S
@@ -99,15 +105,13 @@ else
     [ "$(entries | grep -c "\"DisplayVersion\"=\"$older_version\"")" -eq 1 ] ||
         fail "not the one per-user entry, open while the MSI ran, of $older_version: $(entries)"
 
-    step=$(sign_in_step)
-    program=${step#\"} program=${program%%\"*} library=${step#*\" \"} library=${library%%\"*}
-    run "$program" "$library,RemovePerUserCopyAtSignIn"
+    sign_in
     [ -z "$(files_in "$(user_folder)" 2>/dev/null)" ] || fail "the sign-in step left the per-user copy"
     # Its uninstaller removes the user's shortcut, the file Wine shares with the machine's.
     [ "$(entries | wc -l)" -eq 1 ] && [ "$(shortcuts | grep -c user)" -eq 0 ] ||
         fail "the per-user entry or shortcut is left: $(entries) $(shortcuts)"
     before=$(state)
-    run "$program" "$library,RemovePerUserCopyAtSignIn"
+    sign_in
     [ "$(state)" = "$before" ] || fail "the sign-in step's second run changed the PC"
     echo "$mode: refused with 4 beside its open copy; the MSI closed its own open calculator, replaced" \
         "every file without a restart and left the per-user copy, which the sign-in step then removed"
