@@ -120,6 +120,13 @@ ResultField::ResultField(const QFont& font, QWidget* parent) : QLabel(parent), f
     setWordWrap(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFocusPolicy(Qt::NoFocus);  // the flags above ask for click focus; a result must not take it
+    // Without the focus Qt draws a selection in the inactive colours, which the Windows style makes the
+    // window's own grey: a result would be selected, and copied, with nothing seen. It is drawn as a text
+    // box draws its selection instead.
+    QPalette colours = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
 }
 
 void ResultField::setResult(const QString& text)

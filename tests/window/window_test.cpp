@@ -124,8 +124,9 @@ private slots:
     // frame holds the window's own controls or a caption reaches a few pixels into the field below it; the
     // curves top to bottom in row order; one bold face at the sizes the layout names, 12 pt in every text
     // box. Once the results are filled, every caption and result fits inside its control. A result's value
-    // is its text, which a failed calculation keeps; selected with the mouse it is copied by Ctrl+C or by
-    // its menu's "Copy", while the focus stays in "Cylinder" and its leave check stays silent.
+    // is its text, which a failed calculation keeps; selected with the mouse it shows the selection's
+    // colour and is copied by Ctrl+C or by its menu's "Copy", while the focus stays in "Cylinder" and its
+    // leave check stays silent.
     void filledWindow()
     {
         Ui ui;
@@ -173,6 +174,12 @@ private slots:
         QWindow* const window = ui.window.windowHandle();
         const auto at = [&](const QString& result) { return ui.control(result)->mapTo(&ui.window, QPoint(8, 8)); };
         QTest::mouseDClick(window, Qt::LeftButton, {}, at("Label10"));
+        const QImage shown = ui.control("Label10")->grab().toImage();
+        const QColor selection = ui.window.palette().color(QPalette::Active, QPalette::Highlight);
+        bool seen = false;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) seen = seen || shown.pixelColor(x, y) == selection;
+        QVERIFY2(seen, "the selected result is not drawn in the selection's colour");
         ui.press(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "14.29");
         QTest::mouseDClick(window, Qt::LeftButton, {}, at("Label9"));
