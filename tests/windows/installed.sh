@@ -30,6 +30,16 @@ shortcuts() {
     find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk' -print0 |
         xargs -0 -r -n 1 sh -c 'if grep -aq "Program Files" "$0"; then echo machine; else echo user; fi'
 }
+# What an install left, to compare before and after a step: the files of the given folders (those that
+# exist) with their sizes and times, the shortcuts and the entries.
+state() {
+    local place
+    for place in "$@"; do
+        [ ! -d "$place" ] || (cd "$place" && find . -type f -printf '%p %s %T@\n' | sort)
+    done
+    shortcuts
+    entries
+}
 # The files of a folder, relative, sorted; those of the staged program with the given own files.
 files_in() { (cd "$1" && find . -type f | sort); }
 expected_files() { { files_in "$staged"; printf '%s\n' "$@"; } | sort; }

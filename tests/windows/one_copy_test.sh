@@ -29,8 +29,7 @@ run() { "$here/wine-run" --on-display "$@"; }
 beside() { "$here/wine-run" --on-display --beside "$@"; }
 # A failing step may leave a calculator open: a plain run ends every Wine process of the prefix first.
 trap 'run wineboot --shutdown >/dev/null 2>&1' EXIT
-state() { for folder in "$(user_folder)" "$(machine_folder)"; do
-    [ -d "$folder" ] && (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); done; shortcuts; entries; }
+both() { state "$(user_folder)" "$(machine_folder)"; }
 expect() {  # expect STATUS DESCRIPTION COMMAND...
     local status=0
     "${@:3}" >/dev/null 2>&1 || status=$?
@@ -78,18 +77,18 @@ if [ "$mode" = user-then-machine ]; then
     echo "$mode: the per-user copy removed, the user's file kept, one copy, entry and shortcut; sign-in step registered"
 elif [ "$mode" = machine-then-user ]; then
     expect 0 "the older MSI" run msiexec /i "$old_msi" /qn
-    before=$(state)
+    before=$(both)
     expect 6 "the per-user installer over the machine install" run "$setup" /S
-    [ "$(state)" = "$before" ] || fail "the refused per-user installer changed the PC"
+    [ "$(both)" = "$before" ] || fail "the refused per-user installer changed the PC"
     [ "$(entries | wc -l)" -eq 1 ] && [ "$(shortcuts)" = machine ] || fail "not one entry and shortcut"
     echo "$mode: the per-user installer refused with 6 over the $older_version machine install, nothing changed"
 else
     expect 0 "the older per-user installer" run "$old_setup" /S
     open_calculator "$(user_folder)/lenscalc.exe"
     user_calculator=$calculator
-    before=$(state)
+    before=$(both)
     expect 4 "the per-user installer over its open copy" beside "$setup" /S
-    [ "$(state)" = "$before" ] || fail "the per-user installer changed its open copy"
+    [ "$(both)" = "$before" ] || fail "the per-user installer changed its open copy"
 
     expect 0 "the older MSI" beside msiexec /i "$old_msi" /qn
     open_calculator "$(machine_folder)/lenscalc.exe"
@@ -110,9 +109,9 @@ else
     # Its uninstaller removes the user's shortcut, the file Wine shares with the machine's.
     [ "$(entries | wc -l)" -eq 1 ] && [ "$(shortcuts | grep -c user)" -eq 0 ] ||
         fail "the per-user entry or shortcut is left: $(entries) $(shortcuts)"
-    before=$(state)
+    before=$(both)
     sign_in
-    [ "$(state)" = "$before" ] || fail "the sign-in step's second run changed the PC"
+    [ "$(both)" = "$before" ] || fail "the sign-in step's second run changed the PC"
     echo "$mode: refused with 4 beside its open copy; the MSI closed its own open calculator, replaced" \
         "every file without a restart and left the per-user copy, which the sign-in step then removed"
 fi

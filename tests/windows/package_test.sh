@@ -107,7 +107,6 @@ else
     has_icon() { grep -q '^"ProductIcon"=.*lenscalc\.ico"$' "$WINEPREFIX/system.reg"; }
 fi
 
-state() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); shortcuts; entries; }
 
 install "$old" || fail "the older version did not install"
 folder=$(folder)
@@ -129,9 +128,9 @@ has_icon || fail "the Installed apps entry has no icon"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start menu shortcut: $(shortcuts)"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
-before=$(state)
+before=$(state "$folder")
 ! install "$old" || fail "the older version installed over this one without a word"
-[ "$(state)" = "$before" ] || fail "the refused older version changed the install"
+[ "$(state "$folder")" = "$before" ] || fail "the refused older version changed the install"
 
 uninstall || fail "the uninstall failed"
 [ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] || fail "the uninstall removed the user's file or left others"
