@@ -5,7 +5,11 @@
 #   user-then-machine: the MSI over a per-user copy removes that copy (a file the user put in its
 #              folder stays) and registers the step that removes other users' copies at their sign-in.
 #   machine-then-user: the per-user installer over the MSI of any version (here the older one) says
-#              so, exits with 6 and changes nothing.
+#              so, exits with 6 and changes nothing. Then this version's MSI fails part way, at a folder
+#              where one of its files goes: 1603 and nothing of it left; where the older version's
+#              removal stands in its sequence decides whether Windows Installer's rollback brings that
+#              back, which Wine's does not (it removes the older version in a separate run), so the
+#              order is read from the package. With the folder gone it installs.
 #   open:      the per-user installer over its own running copy exits with 4 and changes nothing; the
 #              MSI over an older MSI whose calculator is open closes it, replaces every file without a
 #              restart (exit 0, nothing left for wineboot's restart) and leaves the running per-user copy
@@ -30,10 +34,10 @@ beside() { "$here/wine-run" --on-display --beside "$@"; }
 # A failing step may leave a calculator open: a plain run ends every Wine process of the prefix first.
 trap 'run wineboot --shutdown >/dev/null 2>&1' EXIT
 both() { state "$(user_folder)" "$(machine_folder)"; }
-expect() {  # expect STATUS DESCRIPTION COMMAND...
+expect() {  # expect STATUS DESCRIPTION COMMAND...; Wine hands on an exit code's lowest 8 bits
     local status=0
     "${@:3}" >/dev/null 2>&1 || status=$?
-    [ "$status" -eq "$1" ] || fail "$2: exit code $status, not $1"
+    [ "$status" -eq $(($1 % 256)) ] || fail "$2: exit code $status, not $1 (seen as $(($1 % 256)))"
 }
 one_machine_copy() {
     [ "$(files_in "$(machine_folder)")" = "$(expected_files "$machine_own_files")" ] ||
@@ -54,15 +58,8 @@ open_calculator() {  # open_calculator PROGRAM: started beside the rest; its pid
         sleep 0.2
     done
 }
-sign_in_step() {  # Active Setup's command, as registered
-    sed -n 's/^"StubPath"="\(.*RemovePerUserCopyAtSignIn\)"$/\1/p' "$WINEPREFIX/system.reg" | sed 's/\\\(.\)/\1/g'
-}
-# Runs that command with its command line as it stands, as Windows does at sign-in: from a batch file,
-# since Wine would quote an argument passed from here anew.
-sign_in() {
-    printf '%s\r\n' "$(sign_in_step)" >"$work/sign-in.cmd"
-    run cmd /c "Z:${work//\//\\}\\sign-in.cmd"
-}
+sign_in_step() { registry_value system StubPath RemovePerUserCopyAtSignIn; }  # Active Setup's command
+sign_in() { run cmd /c "$(as_batch sign-in "$(sign_in_step)")"; }  # as Windows runs it at sign-in
 
 if [ "$mode" = user-then-machine ]; then
     expect 0 "the per-user installer" run "$setup" /S
@@ -81,7 +78,27 @@ elif [ "$mode" = machine-then-user ]; then
     expect 6 "the per-user installer over the machine install" run "$setup" /S
     [ "$(both)" = "$before" ] || fail "the refused per-user installer changed the PC"
     [ "$(entries | wc -l)" -eq 1 ] && [ "$(shortcuts)" = machine ] || fail "not one entry and shortcut"
-    echo "$mode: the per-user installer refused with 6 over the $older_version machine install, nothing changed"
+
+    # The older version's removal is part of this version's transaction: right after InstallInitialize,
+    # before this version changes anything.
+    after_initialize=$(msiinfo export "$msi" InstallExecuteSequence | awk -F '\t' 'NR > 3 { print $3, $1 }' |
+        sort -n | awk 'found { print $2; exit } $2 == "InstallInitialize" { found = 1 }')
+    [ "$after_initialize" = RemoveExistingProducts ] ||
+        fail "the MSI's first step after InstallInitialize is $after_initialize, not the older version's removal"
+    older_files=$(files_in "$package/older/Lens Calculator")
+    in_the_way=$(comm -23 <(files_in "$staged") <(echo "$older_files") | head -n 1)
+    [ -n "$in_the_way" ] || fail "this version has no file the older one lacks"
+    mkdir -p "$(machine_folder)/$in_the_way"
+    touch "$(machine_folder)/$in_the_way/in the way"
+    expect 1603 "this version over a folder where its ${in_the_way#./} goes" run msiexec /i "$msi" /qn
+    ! entries | grep -qF "\"DisplayVersion\"=\"$version\"" || fail "the failed install left its entry: $(entries)"
+    left=$(comm -23 <(files_in "$(machine_folder)") <({ echo "$older_files"; echo "$in_the_way/in the way"; } | sort))
+    [ -z "$left" ] || fail "the failed install left files of its own: $left"
+    rm -r "$(machine_folder)/$in_the_way"
+    expect 0 "this version, with the folder gone" run msiexec /i "$msi" /qn
+    one_machine_copy
+    echo "$mode: the per-user installer refused with 6 over the $older_version machine install, nothing changed;" \
+        "this version failing at ${in_the_way#./} left nothing of its own (1603), then installed"
 else
     expect 0 "the older per-user installer" run "$old_setup" /S
     open_calculator "$(user_folder)/lenscalc.exe"
