@@ -7,10 +7,11 @@
 #              a native style among them; it carries its icon and each version detail Explorer shows,
 #              and the licence of each component it ships.
 #   installer: the per-user installer (silent, /S), and
-#   msi:       the per-machine MSI (msiexec /qn), each: an older version installed, then this one over it:
-#              one "Installed apps" entry, of this version, exactly this version's files, a file the user
-#              put there kept, the Start menu shortcut, the program starts; the older one run again is
-#              refused and changes nothing; the uninstall leaves nothing but the user's file.
+#   msi:       the per-machine MSI (msiexec /qn), each: an older version installed (the MSI into a
+#              folder given with INSTALLDIR), then this one over it (the MSI without INSTALLDIR): one
+#              "Installed apps" entry, of this version, exactly this version's files in that one folder, a
+#              file the user put there kept, the Start menu shortcut, the program starts; the older one
+#              run again is refused and changes nothing; the uninstall leaves nothing but the user's file.
 #   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
 #              differs, as builds against other Qt versions differ in their style plugin's name.
 # Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
@@ -91,6 +92,7 @@ if [ "$mode" = installer ]; then
     new=$(echo "$package"/LensCalculator-*-setup.exe) old=$(echo "$package"/older/LensCalculator-*-setup.exe)
     wrestool -x --raw --type=24 "$new" | grep -q asInvoker || fail "the installer asks for administrator rights"
     install() { "$here/wine-run" "$1" /S; }
+    install_older() { install "$old"; }
     # Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
     # its next start; so does wineboot's restart.
     uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
@@ -100,15 +102,20 @@ if [ "$mode" = installer ]; then
 else
     new=$(echo "$package"/LensCalculator-*.msi) old=$(echo "$package"/older/LensCalculator-*.msi)
     install() { "$here/wine-run" msiexec /i "$1" /qn; }
+    # Another folder than Program Files, given once: every later install takes it.
+    install_older() {
+        "$here/wine-run" cmd /c \
+            "$(as_batch older "msiexec /i \"$(windows_path "$old")\" INSTALLDIR=\"C:\Tools\Lens Calculator\" /qn")"
+    }
     uninstall() { "$here/wine-run" msiexec /x "$new" /qn; }
     own_files=$machine_own_files
-    folder() { machine_folder; }
+    folder() { echo "$WINEPREFIX/drive_c/Tools/Lens Calculator"; }
     # Windows Installer keeps a product's icon with its registration, where "Installed apps" finds it.
     has_icon() { grep -q '^"ProductIcon"=.*lenscalc\.ico"$' "$WINEPREFIX/system.reg"; }
 fi
 
 
-install "$old" || fail "the older version did not install"
+install_older || fail "the older version did not install"
 folder=$(folder)
 entries | grep -qF "\"DisplayVersion\"=\"$older_version\"" || fail "the older version is not listed: $(entries)"
 echo "a technician's own notes" >"$folder/notes.txt"
@@ -128,6 +135,12 @@ has_icon || fail "the Installed apps entry has no icon"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start menu shortcut: $(shortcuts)"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
+if [ "$mode" = msi ]; then
+    [ ! -e "$(machine_folder)" ] || fail "the upgrade put files into Program Files too: $(files_in "$(machine_folder)")"
+    entries | grep -qF '"InstallLocation"="C:\\Tools\\Lens Calculator\\"' ||
+        fail "the Installed apps entry does not name the folder: $(entries)"
+fi
+
 before=$(state "$folder")
 ! install "$old" || fail "the older version installed over this one without a word"
 [ "$(state "$folder")" = "$before" ] || fail "the refused older version changed the install"
@@ -142,4 +155,6 @@ left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -i
 [ -z "$(entries)" ] && [ -z "$(shortcuts)" ] || fail "the Installed apps entry or the shortcut is left"
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
-echo "$mode: $older_version upgraded to $version in place, downgrade refused, uninstalled without a trace"
+where="in place"
+[ "$mode" = installer ] || where="in the folder given only to the older one"
+echo "$mode: $older_version upgraded to $version $where, downgrade refused, uninstalled without a trace"
