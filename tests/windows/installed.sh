@@ -44,6 +44,17 @@ state() {
 files_in() { (cd "$1" && find . -type f | sort); }
 expected_files() { { files_in "$staged"; printf '%s\n' "$@"; } | sort; }
 
+# A machine key, HKLM\KEY, as Wine writes it: an awk pattern that sets "inside" for its lines, for
+# header=$(key_header KEY).
+key_header() { echo "[${1//\\/\\\\}]"; }
+in_key='tolower(substr($0, 1, length(ENVIRON["header"]))) == tolower(ENVIRON["header"]) { inside = 1; next }
+    /^\[/ { inside = 0 }'
+key_values() { header=$(key_header "$1") awk "$in_key"' inside && /^[@"]/' "$WINEPREFIX/system.reg"; }
+# The key gone, as damage a repair mends (between runs, when Wine's server has written the file).
+remove_key() {
+    header=$(key_header "$1") awk "$in_key"' !inside' "$WINEPREFIX/system.reg" >"$WINEPREFIX/system.reg.new"
+    mv "$WINEPREFIX/system.reg.new" "$WINEPREFIX/system.reg"
+}
 # A value's text as Windows reads it: VALUE_NAME from the given file (user or system), the first line
 # that matches PATTERN where more than one key has a value of that name.
 registry_value() {  # registry_value user|system VALUE_NAME [PATTERN]

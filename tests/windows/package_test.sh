@@ -10,8 +10,10 @@
 #   msi:       the per-machine MSI (msiexec /qn), each: an older version installed (the MSI into a
 #              folder given with INSTALLDIR), then this one over it (the MSI without INSTALLDIR): one
 #              "Installed apps" entry, of this version, exactly this version's files in that one folder, a
-#              file the user put there kept, the Start menu shortcut, the program starts; the older one
-#              run again is refused and changes nothing; the uninstall leaves nothing but the user's file.
+#              file the user put there kept, the Start menu shortcut, the program starts; the MSI's
+#              repair line, as the docs give it, with the original MSI brings back a deleted program, the
+#              shortcut and the sign-in step's registry values; the older one run again is refused and
+#              changes nothing; the uninstall leaves nothing but the user's file.
 #   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
 #              differs, as builds against other Qt versions differ in their style plugin's name.
 # Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
@@ -139,6 +141,20 @@ if [ "$mode" = msi ]; then
     [ ! -e "$(machine_folder)" ] || fail "the upgrade put files into Program Files too: $(files_in "$(machine_folder)")"
     entries | grep -qF '"InstallLocation"="C:\\Tools\\Lens Calculator\\"' ||
         fail "the Installed apps entry does not name the folder: $(entries)"
+    # The repair line of the docs' table, with this MSI in place of its example's name.
+    read -ra repair < <(sed -n 's/^| Repair | `\([^`]*\)`.*/\1/p' "$repo"/docs/*.md)
+    [ "${repair[0]-}" = msiexec ] || fail "the docs give no msiexec line to repair the MSI"
+    sign_in_key='Software\Microsoft\Active Setup\Installed Components\{0BD02F5B-DCEA-4841-9E24-BEB19F6288ED}'
+    before=$(state "$folder"; key_values "$sign_in_key")
+    [ -n "$(key_values "$sign_in_key")" ] || fail "no sign-in step is registered"
+    rm "$folder/lenscalc.exe"
+    find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk' -delete
+    remove_key "$sign_in_key"
+    [ -z "$(key_values "$sign_in_key")" ] || fail "the sign-in step's key could not be removed for the repair"
+    "$here/wine-run" "${repair[@]/#LensCalculator-*-x64.msi/$new}" || fail "the repair line failed: ${repair[*]}"
+    [ "$(state "$folder"; key_values "$sign_in_key")" = "$before" ] ||
+        fail "$(printf 'the repair did not restore the install:\n%s' \
+            "$(diff <(echo "$before") <(state "$folder"; key_values "$sign_in_key") || true)")"
 fi
 
 before=$(state "$folder")
@@ -156,5 +172,5 @@ left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -i
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
 where="in place"
-[ "$mode" = installer ] || where="in the folder given only to the older one"
+[ "$mode" = installer ] || where="in the folder given only to the older one, repaired by the docs' line"
 echo "$mode: $older_version upgraded to $version $where, downgrade refused, uninstalled without a trace"
