@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# One calculator on a PC, whichever way it came, and installs while it is open: the per-user installer
-# (silent, /S) and the MSI (msiexec /qn) on one Wine prefix, on a desktop of its own (on_desktop.sh),
-# judged by the files, entries and shortcuts they leave (installed.sh).
-#   user-then-machine: the MSI over a per-user copy removes that copy (a file the user put in its
-#              folder stays) and registers the step that removes other users' copies at their sign-in.
+# One calculator on a PC, whichever way it came, installs while it is open, and where neither installer
+# goes: the per-user installer (silent, /S) and the MSI (msiexec /qn) on one Wine prefix, on a desktop
+# of its own (on_desktop.sh), judged by the files, entries and shortcuts they leave (installed.sh).
+#   user-then-machine: on Windows 7 and 8.1 (winecfg /v) and on an ARM64 PC (as its registry names
+#              its processor) each installer refuses (7, 1603) and changes nothing; then on Windows 11
+#              (10 where Wine knows no 11) the MSI over a per-user copy removes that copy (a file the
+#              user put in its folder stays) and registers the step that removes other users' copies at
+#              their sign-in.
 #   machine-then-user: the per-user installer over the MSI of any version (here the older one) says
 #              so, exits with 6 and changes nothing. Then this version's MSI fails part way, at a folder
 #              where one of its files goes: 1603 and nothing of it left; where the older version's
@@ -60,9 +63,34 @@ open_calculator() {  # open_calculator PROGRAM: started beside the rest; its pid
 }
 sign_in_step() { registry_value system StubPath RemovePerUserCopyAtSignIn; }  # Active Setup's command
 sign_in() { run cmd /c "$(as_batch sign-in "$(sign_in_step)")"; }  # as Windows runs it at sign-in
+# Both installers on Windows 7, 8.1 and 10 as winecfg sets it, and on an ARM64 PC as its registry names
+# its processor (for that session only: Wine's start writes its own), in one Wine session: a line
+# "WINDOWS INSTALLER EXIT_CODE" each, the codes whole; then winecfg's exit code for win11, which Wine 8
+# does not know.
+on_each_windows() {
+    local environment='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment' lines=("@echo off")
+    both_on() {
+        lines+=("\"$(windows_path "$setup")\" /S" "echo $1 per-user %errorlevel%"
+            "msiexec /i \"$(windows_path "$msi")\" /qn" "echo $1 MSI %errorlevel%")
+    }
+    lines+=("winecfg /v win7") && both_on win7
+    lines+=("winecfg /v win81") && both_on win81
+    lines+=("winecfg /v win10" "reg add \"$environment\" /v PROCESSOR_ARCHITECTURE /d ARM64 /f >nul") &&
+        both_on ARM64
+    lines+=("reg add \"$environment\" /v PROCESSOR_ARCHITECTURE /d AMD64 /f >nul" "winecfg /v win11"
+        "echo win11 %errorlevel%")
+    run cmd /c "$(as_batch windows "${lines[@]}")"
+}
 
 if [ "$mode" = user-then-machine ]; then
-    expect 0 "the per-user installer" run "$setup" /S
+    codes=$(on_each_windows 2>/dev/null | grep -E '^(win|ARM)')
+    refusals=$(grep -v '^win11 ' <<<"$codes")
+    expected=$(printf '%s per-user 7\n%s MSI 1603\n' win7 win7 win81 win81 ARM64 ARM64)
+    [ "$refusals" = "$expected" ] || fail "$(printf 'not refused on unsupported Windows:\n%s' "$refusals")"
+    [ -z "$(both)" ] || fail "a refused installer changed the PC: $(both)"
+    windows=win11
+    grep -qx 'win11 0' <<<"$codes" || windows="win10 (this Wine knows no win11: that row skipped)"
+    expect 0 "the per-user installer on $windows" run "$setup" /S
     echo "a technician's own notes" >"$(user_folder)/notes.txt"
     expect 0 "the MSI over the per-user copy" run msiexec /i "$msi" /qn
     [ "$(files_in "$(user_folder)")" = ./notes.txt ] ||
@@ -71,7 +99,8 @@ if [ "$mode" = user-then-machine ]; then
     [[ $(sign_in_step) == \"*rundll32.exe\"\ \"*\\lenscalc-msi.dll\",RemovePerUserCopyAtSignIn ]] ||
         fail "no sign-in step is registered: '$(sign_in_step)'"
     grep -qFx "\"Version\"=\"${version//./,}\"" "$WINEPREFIX/system.reg" || fail "the sign-in step has no version"
-    echo "$mode: the per-user copy removed, the user's file kept, one copy, entry and shortcut; sign-in step registered"
+    echo "$mode: both refused on win7, win81 and ARM64; on $windows the per-user copy removed, the user's file" \
+        "kept, one copy, entry and shortcut; sign-in step registered"
 elif [ "$mode" = machine-then-user ]; then
     expect 0 "the older MSI" run msiexec /i "$old_msi" /qn
     before=$(both)
