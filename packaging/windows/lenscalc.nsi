@@ -129,7 +129,11 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\lenscalc.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    ; Silently, the uninstaller run in place (_?=) is waited for and returns its own exit code, but
+    ; cannot remove itself; cmd waits for it and then removes it and the folder (unless the user's
+    ; files are in it). if errorlevel, not &&, which Wine 8's cmd takes for success after any code.
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" \
+        '"$SYSDIR\cmd.exe" /d /c ""$INSTDIR\Uninstall.exe" /S _?=$INSTDIR& if not errorlevel 1 (del "$INSTDIR\Uninstall.exe" & rmdir "$INSTDIR" 2>nul & exit 0)"'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2

@@ -13,11 +13,11 @@
 #              removal stands in its sequence decides whether Windows Installer's rollback brings that
 #              back, which Wine's does not (it removes the older version in a separate run), so the
 #              order is read from the package. With the folder gone it installs.
-#   open:      the per-user installer over its own running copy exits with 4 and changes nothing; the
-#              MSI over an older MSI whose calculator is open closes it, replaces every file without a
-#              restart (exit 0, nothing left for wineboot's restart) and leaves the running per-user copy
-#              alone, which the sign-in step, run by hand as Wine has no sign-in, removes once closed,
-#              and a second run of it finds nothing to do.
+#   open:      the per-user installer, and its entry's quiet uninstall line, over its own running copy
+#              exit with 4 and change nothing; the MSI over an older MSI whose calculator is open closes
+#              it, replaces every file without a restart (exit 0, nothing left for wineboot's restart)
+#              and leaves the running per-user copy alone, which the sign-in step, run by hand as Wine
+#              has no sign-in, removes once closed, and a second run of it finds nothing to do.
 # Usage: one_copy_test.sh user-then-machine|machine-then-user|open PACKAGE_DIR WORK_DIR
 set -euo pipefail
 mode=$1 package=$2 work=$3
@@ -134,7 +134,9 @@ else
     user_calculator=$calculator
     before=$(both)
     expect 4 "the per-user installer over its open copy" beside "$setup" /S
-    [ "$(both)" = "$before" ] || fail "the per-user installer changed its open copy"
+    expect 4 "the quiet uninstall line over its open copy" \
+        beside cmd /c "$(as_batch quiet-uninstall "$(registry_value user QuietUninstallString)")"
+    [ "$(both)" = "$before" ] || fail "the per-user installer or uninstaller changed its open copy"
 
     expect 0 "the older MSI" beside msiexec /i "$old_msi" /qn
     open_calculator "$(machine_folder)/lenscalc.exe"
@@ -158,7 +160,8 @@ else
     before=$(both)
     sign_in
     [ "$(both)" = "$before" ] || fail "the sign-in step's second run changed the PC"
-    echo "$mode: refused with 4 beside its open copy; the MSI closed its own open calculator, replaced" \
-        "every file without a restart and left the per-user copy, which the sign-in step then removed"
+    echo "$mode: installer and uninstaller refused with 4 beside its open copy; the MSI closed its own open" \
+        "calculator, replaced every file without a restart and left the per-user copy, which the sign-in step" \
+        "then removed"
 fi
 trap - EXIT

@@ -13,7 +13,8 @@
 #              file the user put there kept, the Start menu shortcut, the program starts; the MSI's
 #              repair line, as the docs give it, with the original MSI brings back a deleted program, the
 #              shortcut and the sign-in step's registry values; the older one run again is refused and
-#              changes nothing; the uninstall leaves nothing but the user's file.
+#              changes nothing; the uninstall leaves nothing but the user's file: the MSI's, and the
+#              per-user entry's quiet uninstall line, which returns once it is done.
 #   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
 #              differs, as builds against other Qt versions differ in their style plugin's name.
 # Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
@@ -95,9 +96,10 @@ if [ "$mode" = installer ]; then
     wrestool -x --raw --type=24 "$new" | grep -q asInvoker || fail "the installer asks for administrator rights"
     install() { "$here/wine-run" "$1" /S; }
     install_older() { install "$old"; }
-    # Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
-    # its next start; so does wineboot's restart.
-    uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
+    # The entry's quiet uninstall line, as Windows' tools run it: it returns once it is done.
+    uninstall() {
+        "$here/wine-run" cmd /c "$(as_batch quiet-uninstall "$(registry_value user QuietUninstallString)")"
+    }
     own_files=$user_own_files
     folder() { user_folder; }
     has_icon() { entries | grep -qF '"DisplayIcon"='; }
@@ -162,7 +164,8 @@ before=$(state "$folder")
 [ "$(state "$folder")" = "$before" ] || fail "the refused older version changed the install"
 
 uninstall || fail "the uninstall failed"
-[ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] || fail "the uninstall removed the user's file or left others"
+[ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] ||
+    fail "the uninstall removed the user's file or left others: $(cd "$folder" && find . -mindepth 1)"
 rm -r "$folder"
 # Windows Installer's cached copies of the package and its icon go too.
 left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -iname 'uninstall.exe' \
