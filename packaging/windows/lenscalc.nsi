@@ -7,7 +7,8 @@
 ; Over an earlier install it is an upgrade (or, at the same version, a repair): the earlier version's own
 ; uninstaller first removes exactly its files. Exit codes besides NSIS's own (0 done, 1 cancelled):
 ; 3 a newer version is installed, 4 the calculator is running, 5 the earlier version could not be removed,
-; 6 the MSI has installed the calculator for every user of the PC. Each leaves the install as it was.
+; 6 the MSI has installed the calculator for every user of the PC, 7 this Windows is not one the
+; calculator runs on. Each leaves the install as it was.
 Unicode true
 ; Debian's makensis makes a 32-bit installer by default; the calculator is 64-bit only.
 Target amd64-unicode
@@ -67,9 +68,18 @@ FunctionEnd
 !insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
 !insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
 
-; Before anything changes: never a second copy beside the MSI's, which IT manages (of any version: the
-; MSI's upgrade code names them all), and never over a newer version.
+; Before anything changes: only on x64 Windows from 10 version 1809 (build 17763) on, as the MSI (both
+; read from the registry, as lenscalc.wxs says why); never a second copy beside the MSI's, which IT
+; manages (of any version: the MSI's upgrade code names them all); and never over a newer version.
 Function .onInit
+    ReadRegStr $0 HKLM "SOFTWARE\Microsoft\Windows NT\CurrentVersion" "CurrentBuildNumber"
+    ReadRegStr $1 HKLM "SYSTEM\CurrentControlSet\Control\Session Manager\Environment" "PROCESSOR_ARCHITECTURE"
+    ${If} $0 < 17763
+    ${OrIf} $1 != "AMD64"
+        MessageBox MB_ICONSTOP "${APP} needs x64 Windows 10, version 1809 or later, or Windows 11." /SD IDOK
+        SetErrorLevel 7
+        Quit
+    ${EndIf}
     System::Call 'msi::MsiEnumRelatedProductsW(w "${UPGRADE_CODE}", i 0, i 0, w .r1) i .r0'
     ${If} $0 == 0
         System::Call 'msi::MsiGetProductInfoW(w r1, w "VersionString", w .r2, *i ${NSIS_MAX_STRLEN}) i .r0'
@@ -119,7 +129,11 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\lenscalc.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    ; Silently, the uninstaller run in place (_?=) is waited for and returns its own exit code, but
+    ; cannot remove itself; cmd waits for it and then removes it and the folder (unless the user's
+    ; files are in it). if errorlevel, not &&, which Wine 8's cmd takes for success after any code.
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" \
+        '"$SYSDIR\cmd.exe" /d /c ""$INSTDIR\Uninstall.exe" /S _?=$INSTDIR& if not errorlevel 1 (del "$INSTDIR\Uninstall.exe" & rmdir "$INSTDIR" 2>nul & exit 0)"'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2

@@ -43,3 +43,29 @@ state() {
 # The files of a folder, relative, sorted; those of the staged program with the given own files.
 files_in() { (cd "$1" && find . -type f | sort); }
 expected_files() { { files_in "$staged"; printf '%s\n' "$@"; } | sort; }
+
+# A machine key, HKLM\KEY, as Wine writes it: an awk pattern that sets "inside" for its lines, for
+# header=$(key_header KEY).
+key_header() { echo "[${1//\\/\\\\}]"; }
+in_key='tolower(substr($0, 1, length(ENVIRON["header"]))) == tolower(ENVIRON["header"]) { inside = 1; next }
+    /^\[/ { inside = 0 }'
+key_values() { header=$(key_header "$1") awk "$in_key"' inside && /^[@"]/' "$WINEPREFIX/system.reg"; }
+# The key gone, as damage a repair mends (between runs, when Wine's server has written the file).
+remove_key() {
+    header=$(key_header "$1") awk "$in_key"' !inside' "$WINEPREFIX/system.reg" >"$WINEPREFIX/system.reg.new"
+    mv "$WINEPREFIX/system.reg.new" "$WINEPREFIX/system.reg"
+}
+# A value's text as Windows reads it: VALUE_NAME from the given file (user or system), the first line
+# that matches PATTERN where more than one key has a value of that name.
+registry_value() {  # registry_value user|system VALUE_NAME [PATTERN]
+    sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" "$WINEPREFIX/$1.reg" | sed 's/\\\(.\)/\1/g' | grep -m 1 -e "${3-}"
+}
+# A Linux path as a Windows program sees it.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+# Command lines as Windows reads them from the registry or an administrator types them, run as they
+# stand, in a batch file of that name in WORK_DIR; prints the file's Windows path, for cmd /c. A line
+# passed to Wine from here would be quoted anew, word by word.
+as_batch() {  # as_batch NAME LINE...
+    printf '%s\r\n' "${@:2}" >"$work/$1.cmd"
+    windows_path "$work/$1.cmd"
+}

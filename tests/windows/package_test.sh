@@ -7,10 +7,14 @@
 #              a native style among them; it carries its icon and each version detail Explorer shows,
 #              and the licence of each component it ships.
 #   installer: the per-user installer (silent, /S), and
-#   msi:       the per-machine MSI (msiexec /qn), each: an older version installed, then this one over it:
-#              one "Installed apps" entry, of this version, exactly this version's files, a file the user
-#              put there kept, the Start menu shortcut, the program starts; the older one run again is
-#              refused and changes nothing; the uninstall leaves nothing but the user's file.
+#   msi:       the per-machine MSI (msiexec /qn), each: an older version installed (the MSI into a
+#              folder given with INSTALLDIR), then this one over it (the MSI without INSTALLDIR): one
+#              "Installed apps" entry, of this version, exactly this version's files in that one folder, a
+#              file the user put there kept, the Start menu shortcut, the program starts; the MSI's
+#              repair line, as the docs give it, with the original MSI brings back a deleted program, the
+#              shortcut and the sign-in step's registry values; the older one run again is refused and
+#              changes nothing; the uninstall leaves nothing but the user's file: the MSI's, and the
+#              per-user entry's quiet uninstall line, which returns once it is done.
 #   older:     (no test) makes that older version in PACKAGE_DIR/older: a lower version whose file set
 #              differs, as builds against other Qt versions differ in their style plugin's name.
 # Usage: package_test.sh zip|installer|msi|older PACKAGE_DIR [WORK_DIR]
@@ -91,24 +95,31 @@ if [ "$mode" = installer ]; then
     new=$(echo "$package"/LensCalculator-*-setup.exe) old=$(echo "$package"/older/LensCalculator-*-setup.exe)
     wrestool -x --raw --type=24 "$new" | grep -q asInvoker || fail "the installer asks for administrator rights"
     install() { "$here/wine-run" "$1" /S; }
-    # Like every NSIS uninstaller, it runs from a copy in the user's Temp folder, which Windows deletes at
-    # its next start; so does wineboot's restart.
-    uninstall() { "$here/wine-run" "$folder/Uninstall.exe" /S && "$here/wine-run" wineboot --restart; }
+    install_older() { install "$old"; }
+    # The entry's quiet uninstall line, as Windows' tools run it: it returns once it is done.
+    uninstall() {
+        "$here/wine-run" cmd /c "$(as_batch quiet-uninstall "$(registry_value user QuietUninstallString)")"
+    }
     own_files=$user_own_files
     folder() { user_folder; }
     has_icon() { entries | grep -qF '"DisplayIcon"='; }
 else
     new=$(echo "$package"/LensCalculator-*.msi) old=$(echo "$package"/older/LensCalculator-*.msi)
     install() { "$here/wine-run" msiexec /i "$1" /qn; }
+    # Another folder than Program Files, given once: every later install takes it.
+    install_older() {
+        "$here/wine-run" cmd /c \
+            "$(as_batch older "msiexec /i \"$(windows_path "$old")\" INSTALLDIR=\"C:\Tools\Lens Calculator\" /qn")"
+    }
     uninstall() { "$here/wine-run" msiexec /x "$new" /qn; }
     own_files=$machine_own_files
-    folder() { machine_folder; }
+    folder() { echo "$WINEPREFIX/drive_c/Tools/Lens Calculator"; }
     # Windows Installer keeps a product's icon with its registration, where "Installed apps" finds it.
     has_icon() { grep -q '^"ProductIcon"=.*lenscalc\.ico"$' "$WINEPREFIX/system.reg"; }
 fi
 
 
-install "$old" || fail "the older version did not install"
+install_older || fail "the older version did not install"
 folder=$(folder)
 entries | grep -qF "\"DisplayVersion\"=\"$older_version\"" || fail "the older version is not listed: $(entries)"
 echo "a technician's own notes" >"$folder/notes.txt"
@@ -128,12 +139,33 @@ has_icon || fail "the Installed apps entry has no icon"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start menu shortcut: $(shortcuts)"
 "${smoke[@]}" "$here/wine-run" --on-display "$folder/lenscalc.exe" || fail "the installed program did not run"
 
+if [ "$mode" = msi ]; then
+    [ ! -e "$(machine_folder)" ] || fail "the upgrade put files into Program Files too: $(files_in "$(machine_folder)")"
+    entries | grep -qF '"InstallLocation"="C:\\Tools\\Lens Calculator\\"' ||
+        fail "the Installed apps entry does not name the folder: $(entries)"
+    # The repair line of the docs' table, with this MSI in place of its example's name.
+    read -ra repair < <(sed -n 's/^| Repair | `\([^`]*\)`.*/\1/p' "$repo"/docs/*.md)
+    [ "${repair[0]-}" = msiexec ] || fail "the docs give no msiexec line to repair the MSI"
+    sign_in_key='Software\Microsoft\Active Setup\Installed Components\{0BD02F5B-DCEA-4841-9E24-BEB19F6288ED}'
+    before=$(state "$folder"; key_values "$sign_in_key")
+    [ -n "$(key_values "$sign_in_key")" ] || fail "no sign-in step is registered"
+    rm "$folder/lenscalc.exe"
+    find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Lens Calculator.lnk' -delete
+    remove_key "$sign_in_key"
+    [ -z "$(key_values "$sign_in_key")" ] || fail "the sign-in step's key could not be removed for the repair"
+    "$here/wine-run" "${repair[@]/#LensCalculator-*-x64.msi/$new}" || fail "the repair line failed: ${repair[*]}"
+    [ "$(state "$folder"; key_values "$sign_in_key")" = "$before" ] ||
+        fail "$(printf 'the repair did not restore the install:\n%s' \
+            "$(diff <(echo "$before") <(state "$folder"; key_values "$sign_in_key") || true)")"
+fi
+
 before=$(state "$folder")
 ! install "$old" || fail "the older version installed over this one without a word"
 [ "$(state "$folder")" = "$before" ] || fail "the refused older version changed the install"
 
 uninstall || fail "the uninstall failed"
-[ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] || fail "the uninstall removed the user's file or left others"
+[ "$(cd "$folder" && find . -mindepth 1)" = ./notes.txt ] ||
+    fail "the uninstall removed the user's file or left others: $(cd "$folder" && find . -mindepth 1)"
 rm -r "$folder"
 # Windows Installer's cached copies of the package and its icon go too.
 left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -iname 'uninstall.exe' \
@@ -142,4 +174,6 @@ left=$(find "$WINEPREFIX/drive_c" \( -iname '*lens*calc*' -o -iname 'qt6*' -o -i
 [ -z "$(entries)" ] && [ -z "$(shortcuts)" ] || fail "the Installed apps entry or the shortcut is left"
 ! grep -qi 'lenscalc\|Lens Calculator' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
     fail "registry keys are left: $(grep -i 'lenscalc\|Lens Calculator' "$WINEPREFIX"/*.reg)"
-echo "$mode: $older_version upgraded to $version in place, downgrade refused, uninstalled without a trace"
+where="in place"
+[ "$mode" = installer ] || where="in the folder given only to the older one, repaired by the docs' line"
+echo "$mode: $older_version upgraded to $version $where, downgrade refused, uninstalled without a trace"

@@ -4,7 +4,8 @@
 # Each file that reaches a user must verify against that authority: every program and DLL in the zip
 # and in the MSI (its own steps' DLL among them), the installer, the MSI, and the Uninstall.exe the
 # installer leaves, installed in a fresh Wine prefix.
-# The key's password must not be in any file made.
+# The key's password must not be in any file made. The signer's name and thumbprint that a release's
+# notes give (sign --signer) are those of the certificate in the installer's signature.
 # Usage: signing_test.sh PACKAGE_DIR WORK_DIR
 set -euo pipefail
 package=$1 work=$2
@@ -50,6 +51,15 @@ for file in "${files[@]}"; do
     osslsigncode verify -CAfile "$keys/ca.pem" -in "$file" >"$work/verify.log" 2>&1 ||
         fail "${file#"$work"/} does not verify: $(grep -iE 'error|fail|no signature' "$work/verify.log" | head -n 3)"
 done
+
+osslsigncode extract-signature -pem -in "$work/signed"/LensCalculator-*-setup.exe -out "$work/signature.pem" >/dev/null
+signer=$(openssl pkcs7 -in "$work/signature.pem" -print_certs |
+    awk '/^subject=.*CN ?= ?Lens Calculator throwaway signer$/ { found = 1 } found' | openssl x509)
+expected="Lens Calculator throwaway signer
+$(openssl x509 -noout -fingerprint -sha1 <<<"$signer" | sed 's/.*=//; s/://g')"
+named=$(LENSCALC_SIGN_PKCS12=$keys/signer.p12 LENSCALC_SIGN_PASSWORD_FILE=$keys/password \
+    "$here/../../packaging/windows/sign" --signer)
+[ "$named" = "$expected" ] || fail "$(printf 'sign --signer names\n%s\nwhere the signature holds\n%s' "$named" "$expected")"
 
 leaks=$(grep -rlF "$password" "$work/signed" "$work/zip" "$work/msi" "$work/pack.log" || true)
 [ -z "$leaks" ] || fail "the key's password is in $leaks"
