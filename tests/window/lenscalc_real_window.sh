@@ -9,6 +9,8 @@
 # from the controls table of window/controls.cpp (twips, 15 to a pixel, each container's offset added).
 # A control moved there must be moved here too, and in scripts/screenshots.
 # Usage: lenscalc_real_window.sh smoke|real_input PROGRAM [ARGUMENTS...]   (emulator first, if any)
+# Exit status: the program's, 1 where a check fails, 77 where a tool is missing or the emulator cannot run
+# the program as asked.
 set -euo pipefail
 check=$1
 shift
@@ -32,8 +34,15 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click --repeat "${3:-1}
 timeout 60 "$@" &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
-wait_for 30 xdotool search --onlyvisible --name '^Lens Calculator$' || { echo "no window titled Lens Calculator"; exit 1; }
+shown_or_ended() { xdotool search --onlyvisible --name '^Lens Calculator$' || ! kill -0 $app; }
+wait_for 30 shown_or_ended || { echo "no window titled Lens Calculator"; exit 1; }
 window=$(xdotool search --onlyvisible --name '^Lens Calculator$' | head -n 1)
+# Ended without one: status 77 (the emulator cannot run it as asked) is a skip.
+if [ -z "$window" ]; then
+    wait "$app" && status=0 || status=$?
+    echo "the program ended with status $status before it showed a window titled Lens Calculator"
+    exit $((status == 77 ? 77 : 1))
+fi
 
 if [ "$check" = real_input ]; then
     sleep 1  # the first paint and the focus settle

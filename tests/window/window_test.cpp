@@ -1,6 +1,7 @@
 // The calculator window driven through real key and mouse events, with each message captured from the
 // real modal box and answered with OK, as a user would.
 #include "tests/window/window_driver.h"
+#include "window/look.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -9,13 +10,53 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <random>
+
+namespace {
+
+// The share of the pixels of two drawings of one size that differ by WCAG 2's contrast ratio `ratio` or more
+// (sRGB taken as gamma 2.2).
+double standingOut(const QImage& before, const QImage& after, double ratio)
+{
+    const auto light = [](QRgb c) {
+        return 0.05 + 0.2126 * std::pow(qRed(c) / 255.0, 2.2) + 0.7152 * std::pow(qGreen(c) / 255.0, 2.2)
+            + 0.0722 * std::pow(qBlue(c) / 255.0, 2.2);
+    };
+    const int width = after.width(), all = width * after.height();
+    double standing = 0;
+    for (int i = 0; i < all; ++i) {
+        const double a = light(before.pixel(i % width, i / width)), b = light(after.pixel(i % width, i / width));
+        standing += std::max(a, b) >= ratio * std::min(a, b);
+    }
+    return standing / all;
+}
+
+// `part` of `control` as drawn. A style may animate a change of state from the next paint on: given a `wait`
+// longer than that, it paints once to start any and takes the drawing afterwards.
+QImage drawn(QWidget* control, QRect part, int wait = 400)
+{
+    if (wait) control->grab(part), QTest::qWait(wait);
+    return control->grab(part).toImage();
+}
+
+// standingOut() of `part` of `control` drawn before and after `change`.
+double redrawn(QWidget* control, QRect part, const std::function<void()>& change, double ratio, int wait = 400)
+{
+    const QImage before = drawn(control, part, wait);
+    change();
+    return standingOut(before, drawn(control, part, wait), ratio);
+}
+
+}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { lens::useOneLook(); }
+
     // At start no message shows, "Vector Hight" holds its prompt, the other fields are empty and no option
     // is selected. Each field is heard by its caption and a description naming its unit: millimetres for the
     // sag and the glass diameter panel, dioptres for the rest. The focus starts on the curve panel's "Calc";
@@ -119,22 +160,37 @@ private slots:
             if (step.startsWith("Option")) QVERIFY2(ui.control(step)->property("checked").toBool(), qPrintable(step));
     }
 
-    // Run again at QT_SCALE_FACTOR 1.5 and 2. The same window in device-independent pixels, laid out as a
-    // person would check it by eye: every control inside its container, overlapping another only where a
-    // frame holds the window's own controls or a caption reaches a few pixels into the field below it; the
-    // curves top to bottom in row order; one bold face at the sizes the layout names, 12 pt in every text
-    // box. Once the results are filled, every caption and result fits inside its control. A result's value
-    // is its text, which a failed calculation keeps; selected with the mouse it shows the selection's
-    // colour and is copied by Ctrl+C or by its menu's "Copy", while the focus stays in "Cylinder" and its
-    // leave check stays silent.
+    // Run again at QT_SCALE_FACTOR 1.25, 1.5 and 2, and on Windows 11, light and dark. The same window in
+    // device-independent pixels, laid out as a person would check it by eye: every control inside its
+    // container, overlapping another only where a frame holds the window's own controls or a caption reaches a
+    // few pixels into the field below it; the curves top to bottom in row order; one bold face at the sizes the
+    // layout names, 12 pt in every text box. Once the results are filled, every caption and result fits inside
+    // its control. A result's value is its text, which a failed calculation keeps; selected with the mouse it
+    // is copied by Ctrl+C or by its menu's "Copy", while the focus stays in "Cylinder" and its leave check
+    // stays silent. As drawn, whatever the desktop's colours, by WCAG 2's contrast ratios: the focus frame Tab
+    // brings, the chosen option's mark and a selected result each turn at least a fortieth of their part of
+    // the window (a focus frame's dots are about a twentieth of a button) into pixels standing out from before
+    // by 3:1, the ratio for what is not text (2:1 for the frame: Fusion's outline reaches 2.3:1); the text of
+    // every control is drawn in a colour standing out by 4.5:1, the ratio for text.
     void filledWindow()
     {
+        constexpr double seen = 1.0 / 40;
         Ui ui;
         QCOMPARE(ui.window.grab().size(),
                  (QSizeF(499, 431) * qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble()).toSize());
+        // The focus frame Tab brings.
+        ui.press(Qt::Key_Backtab);
+        QWidget* const command1 = ui.control("Command1");
+        QVERIFY2(redrawn(command1, command1->rect(), [&] { ui.press(Qt::Key_Tab); }, 2) >= seen, "focus");
         ui.run("Text1=5 Command1 Option1 Text2=-2 Text3=-1 Text4=6 Command2 Text5=62 Text6=52 Text7=18 Text8=56 "
                "Command4 Text1=0 Command1");
         QCOMPARE(ui.messages(), QStringList{"Vector Hight Can Not Be Zero!!!"});
+        // The chosen option's mark beside one not chosen.
+        QStyleOptionButton mark;
+        mark.initFrom(ui.control("Option1"));
+        const QRect circle = ui.control("Option1")->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &mark);
+        QVERIFY2(standingOut(drawn(ui.control("Option1"), circle), drawn(ui.control("Option2"), circle), 3) >= seen,
+                 "option");
         for (int r = 1; r < 7; ++r) QVERIFY(ui.control(ui.results[r - 1])->y() < ui.control(ui.results[r])->y());
         for (QWidget* control : ui.window.findChildren<QWidget*>()) {
             // A result shrinks its face to fit its value.
@@ -154,8 +210,13 @@ private slots:
                          qPrintable(control->objectName() + " on " + other->objectName()));
             }
             QRect room = control->contentsRect();
-            const QString text = control->property(qobject_cast<QGroupBox*>(control) ? "title" : "text").toString();
-            if (text.isEmpty() || qobject_cast<QLineEdit*>(control)) continue;
+            const char* const property = qobject_cast<QGroupBox*>(control) ? "title" : "text";
+            const QString text = control->property(property).toString();
+            if (text.isEmpty()) continue;
+            const auto empty = [&] { control->setProperty(property, ""); };
+            QVERIFY2(redrawn(control, control->rect(), empty, 4.5, 0) > 0, qPrintable(control->objectName()));
+            control->setProperty(property, text);
+            if (qobject_cast<QLineEdit*>(control)) continue;
             if (qobject_cast<QRadioButton*>(control))
                 room.setLeft(control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
                              + control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing));
@@ -172,10 +233,8 @@ private slots:
         // event itself, and no button is left down between them.
         QWindow* const window = ui.window.windowHandle();
         const auto at = [&](const QString& result) { return ui.control(result)->mapTo(&ui.window, QPoint(8, 8)); };
-        QTest::mouseDClick(window, Qt::LeftButton, {}, at("Label10"));
-        const QImage shown = ui.control("Label10")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const auto* pixels = reinterpret_cast<const QRgb*>(shown.constBits());
-        QVERIFY(std::count(pixels, pixels + shown.sizeInBytes() / 4, ui.window.palette().highlight().color().rgb()));
+        const auto select = [&] { QTest::mouseDClick(window, Qt::LeftButton, {}, at("Label10")); };
+        QVERIFY2(redrawn(ui.control("Label10"), ui.control("Label10")->contentsRect(), select, 3) >= seen, "selection");
         ui.press(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "14.29");
         QTest::mouseDClick(window, Qt::LeftButton, {}, at("Label9"));

@@ -4,8 +4,9 @@
 # they leave.
 #   zip:       unpacked into a folder whose path holds spaces and Chinese characters, the program starts,
 #              shows its window and exits cleanly, loading every shipped DLL and no other but Windows' own,
-#              a native style among them; it carries its icon and each version detail Explorer shows,
-#              and the licence of each component it ships.
+#              a native style among them, and does so again on Windows 11, light and dark, where Wine can
+#              report it; it carries its icon and each version detail Explorer shows, and the licence of
+#              each component it ships.
 #   installer: the per-user installer (silent, /S), and
 #   msi:       the per-machine MSI (msiexec /qn), each: an older version installed (the MSI into a
 #              folder given with INSTALLDIR), then this one over it (the MSI without INSTALLDIR): one
@@ -69,6 +70,14 @@ ProductVersion: $version"
     [ "$loaded" = "$shipped" ] || fail "$(printf 'loaded DLLs:\n%s\nshipped DLLs:\n%s' "$loaded" "$shipped")"
     # Without a style plugin Qt draws with its built-in style, the look of Windows 95.
     grep -q '^q.*style\.dll$' <<<"$loaded" || fail "the program draws in Qt's built-in style: it loads no style plugin"
+    # Then in the same prefix set to Windows 11, light and dark, where this Wine can.
+    on="Wine's default Windows"
+    for windows in win11 win11-dark; do
+        "${smoke[@]}" "$here/wine-run" --on-display --windows "$windows" "$program" >"$work/$windows.log" 2>&1 &&
+            on+=", $windows" && continue
+        [ $? -eq 77 ] || fail "the unpacked program did not start and close cleanly on $windows: $(tail -n 5 "$work/$windows.log")"
+        grep -m 1 '^SKIP' "$work/$windows.log"
+    done
     # Whoever passes the package on must pass each component's licence with it: every shipped DLL (or its
     # plugin folder) has its origin in sources.txt, and each licence text it names is there.
     licences=$folder/Lens\ Calculator/licences
@@ -85,8 +94,8 @@ Qt copyright.txt|License: LGPL-3
 GCC runtime copyright.txt|GCC RUNTIME LIBRARY EXCEPTION
 MinGW-w64 copyright.txt|Files: mingw-w64-libraries/winpthreads/*
 LICENCES
-    echo "zip: starts from '$folder', loads exactly its $(wc -l <<<"$shipped") DLLs, a native style among them," \
-        "carries their licences"
+    echo "zip: starts from '$folder' on $on, loads exactly its $(wc -l <<<"$shipped") DLLs, a native style" \
+        "among them, carries their licences"
     exit 0
 fi
 
