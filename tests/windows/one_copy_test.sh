@@ -77,8 +77,9 @@ on_each_windows() {
     lines+=("winecfg /v win81") && both_on win81
     lines+=("winecfg /v win10" "reg add \"$environment\" /v PROCESSOR_ARCHITECTURE /d ARM64 /f >nul") &&
         both_on ARM64
+    # The codes are in the lines; the batch itself succeeds also where winecfg knows no win11.
     lines+=("reg add \"$environment\" /v PROCESSOR_ARCHITECTURE /d AMD64 /f >nul" "winecfg /v win11"
-        "echo win11 %errorlevel%")
+        "echo win11 %errorlevel%" "exit /b 0")
     run cmd /c "$(as_batch windows "${lines[@]}")"
 }
 
