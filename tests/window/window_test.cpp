@@ -16,37 +16,30 @@
 
 namespace {
 
-// The share of the pixels of two drawings of one size that differ by WCAG 2's contrast ratio `ratio` or more
-// (sRGB taken as gamma 2.2).
-double standingOut(const QImage& before, const QImage& after, double ratio)
+// The share of the pixels of `part` of `control` that `change` redraws by WCAG 2's contrast ratio `ratio` or more
+// (sRGB taken as gamma 2.2); given an `other` control, that is drawn after the change instead. A style may
+// animate a change of state from the next paint on: given a `wait`, one paint starts it and the drawing is
+// taken that long after.
+double redrawn(QWidget* control, QRect part, const std::function<void()>& change, double ratio, int wait = 400,
+               QWidget* other = nullptr)
 {
+    QImage drawn[2];
+    for (int side : {0, 1}) {
+        if (side) change(), control = other ? other : control;
+        if (wait) control->grab(part), QTest::qWait(wait);
+        drawn[side] = control->grab(part).toImage();
+    }
     const auto light = [](QRgb c) {
         return 0.05 + 0.2126 * std::pow(qRed(c) / 255.0, 2.2) + 0.7152 * std::pow(qGreen(c) / 255.0, 2.2)
             + 0.0722 * std::pow(qBlue(c) / 255.0, 2.2);
     };
-    const int width = after.width(), all = width * after.height();
+    const int width = drawn[0].width(), all = width * drawn[0].height();
     double standing = 0;
     for (int i = 0; i < all; ++i) {
-        const double a = light(before.pixel(i % width, i / width)), b = light(after.pixel(i % width, i / width));
-        standing += std::max(a, b) >= ratio * std::min(a, b);
+        const QRgb a = drawn[0].pixel(i % width, i / width), b = drawn[1].pixel(i % width, i / width);
+        standing += a != b && std::max(light(a), light(b)) >= ratio * std::min(light(a), light(b));
     }
     return standing / all;
-}
-
-// `part` of `control` as drawn. A style may animate a change of state from the next paint on: given a `wait`
-// longer than that, it paints once to start any and takes the drawing afterwards.
-QImage drawn(QWidget* control, QRect part, int wait = 400)
-{
-    if (wait) control->grab(part), QTest::qWait(wait);
-    return control->grab(part).toImage();
-}
-
-// standingOut() of `part` of `control` drawn before and after `change`.
-double redrawn(QWidget* control, QRect part, const std::function<void()>& change, double ratio, int wait = 400)
-{
-    const QImage before = drawn(control, part, wait);
-    change();
-    return standingOut(before, drawn(control, part, wait), ratio);
 }
 
 }  // namespace
@@ -189,8 +182,7 @@ private slots:
         QStyleOptionButton mark;
         mark.initFrom(ui.control("Option1"));
         const QRect circle = ui.control("Option1")->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &mark);
-        QVERIFY2(standingOut(drawn(ui.control("Option1"), circle), drawn(ui.control("Option2"), circle), 3) >= seen,
-                 "option");
+        QVERIFY2(redrawn(ui.control("Option2"), circle, [] { }, 3, 400, ui.control("Option1")) >= seen, "option");
         for (int r = 1; r < 7; ++r) QVERIFY(ui.control(ui.results[r - 1])->y() < ui.control(ui.results[r])->y());
         for (QWidget* control : ui.window.findChildren<QWidget*>()) {
             // A result shrinks its face to fit its value.
