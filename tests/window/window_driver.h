@@ -57,14 +57,20 @@ struct Ui {
         settle();
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    // Steps apart by spaces: "Text2=-2" clicks into the box and types, "Tab" presses the key, "Away" switches
-    // to another program's window and back, any other step clicks the control.
+    // Steps apart by spaces: "Text2=-2" clicks into the box and types, "=-2" types where the focus is, "Tab",
+    // "Backtab" and "Space" press the key, "Away" switches to another program's window and back, any other
+    // step clicks the control.
     void run(const QString& script)
     {
+        static const QMap<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Space", Qt::Key_Space}};
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-            QWidget* const target = control(step.section('=', 0, 0));
-            step == "Tab" ? press(Qt::Key_Tab) : step == "Away" ? switchAway() : click(target);
-            if (target) QTest::keyClicks(target, step.section('=', 1));
+            const QString name = step.section('=', 0, 0);
+            QWidget* const target = name.isEmpty() ? QApplication::focusWidget() : control(name);
+            if (keys.contains(step)) press(keys[step]);
+            else if (step == "Away") switchAway();
+            else if (!name.isEmpty()) click(target);
+            // Each character as its text alone, as an input method gives it: any character, not only ASCII.
+            for (const QChar c : step.section('=', 1)) QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, c, {});
         }
     }
     // Another program's window takes the focus; once it is gone the answerer brings the calculator back.
