@@ -50,21 +50,24 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() { lens::useOneLook(); }
 
-    // At start no message shows, "Vector Hight" holds its prompt, the other fields are empty and no option
-    // is selected. Each field is heard by a name and a description naming its unit: millimetres for the
-    // sag and the glass diameter panel, dioptres for the rest. The focus starts on the curve panel's "Calc";
-    // Shift+Tab enters "Vector Hight" and empties it. An option group is one stop, left on the option that
-    // had the focus.
+    // At start no message shows, "Vector Hight" holds its prompt, the other fields are empty and no option is
+    // selected. Each field is heard by a name of its own and a description naming its unit: millimetres for
+    // the sag and the glass diameter panel, dioptres for the rest. The focus starts on the curve panel's
+    // "Calc"; Shift+Tab enters "Vector Hight" and empties it. An option group is one stop, left on the option
+    // that had the focus.
     void startUpAndTabOrder()
     {
         Ui ui;
+        QSet<QString> names;
         for (const QString& field : QString("Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8").split(' ') + ui.results) {
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(ui.control(field));
             const bool mm = field == "Text1" || ui.control(field)->parentWidget()->objectName() == "Frame4";
             QCOMPARE(ui.text(field), field == "Text1" ? "Vector Hight" : "");
-            QVERIFY2(!node->text(QAccessible::Name).isEmpty()
+            // A name heard twice would leave a listener to guess which field it is.
+            QVERIFY2(!node->text(QAccessible::Name).isEmpty() && !names.contains(node->text(QAccessible::Name))
                          && node->text(QAccessible::Description).endsWith(mm ? ", in mm" : ", in dioptres"),
                      qPrintable(field));
+            names << node->text(QAccessible::Name);
         }
         QVERIFY(std::ranges::none_of(ui.window.findChildren<QRadioButton*>(), &QRadioButton::isChecked));
         QCOMPARE(ui.messages(), QStringList{});
